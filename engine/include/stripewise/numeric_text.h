@@ -1,0 +1,73 @@
+#pragma once
+
+// How the engine writes and reads numbers held as text. Several decisions of
+// the conversions look at the length and at single characters of such text,
+// so these rules are part of the program's behaviour, not a formatting detail.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace stripewise {
+
+// Value of a text: blanks, tabs and line feeds are ignored, then an optional
+// sign, digits, a fraction and an E/D exponent are read from the left until a
+// character does not fit; &H and &O introduce a hexadecimal or octal integer,
+// read as a 32-bit two's complement quantity (&HFFFFFFFF is -1). Text that
+// does not begin with a number is 0. Throws Overflow beyond the range of a
+// double; values too small for a double become 0 or a denormal.
+double ValueOfText(std::string_view text);
+
+// The number written as C's "%.15G" writes it, except that -0 is written 0.
+std::string NumberText(double value);
+
+// NumberText held in place, sparing an allocation on the hot paths.
+class NumberTextBuffer {
+ public:
+  explicit NumberTextBuffer(double value);
+  std::string_view view() const { return {chars_, size_}; }
+  operator std::string_view() const { return view(); }
+
+ private:
+  char chars_[32];
+  std::size_t size_;
+};
+
+// Decimal digits of an integer with a leading minus sign for negatives.
+std::string IntegerText(std::int64_t value);
+
+// A text holding one decimal integer (optional sign, digits, nothing else)
+// as a small integer. Throws TypeMismatch for anything else, including the
+// empty text, and Overflow outside -32768..32767.
+std::int16_t TextToSmallInt(std::string_view text);
+
+// The same for a signed 32-bit integer; Overflow outside its range.
+std::int32_t TextToInt32(std::string_view text);
+
+// The largest whole number not greater than the value.
+double IntegerPart(double value);
+
+// The value rounded to one decimal: times 10, to the nearest whole number
+// with an exact half going to the even neighbour, divided by 10.
+double RoundToTenth(double value);
+
+// 10 to a whole exponent from 0 to 9, exact. Throws InvalidArgument outside.
+double PowerOfTen(int exponent);
+
+// Products and quotients whose floating-point status is tested: an invalid
+// operation, a division by zero or an overflow throws; underflow and inexact
+// results pass, exactly as the IEEE 754 flags would report them.
+double CheckedMul(double a, double b);
+double CheckedDiv(double a, double b);
+
+// Character picking, counting from 1; too short a text gives the empty text.
+inline std::size_t Len(std::string_view text) { return text.size(); }
+inline std::string_view NthChar(std::string_view text, std::size_t n) {
+  return n >= 1 && n <= text.size() ? text.substr(n - 1, 1) : std::string_view{};
+}
+inline std::string_view FirstChar(std::string_view text) { return NthChar(text, 1); }
+inline std::string_view LastChar(std::string_view text) {
+  return NthChar(text, text.size());
+}
+
+}  // namespace stripewise

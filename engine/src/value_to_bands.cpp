@@ -1,0 +1,157 @@
+#include <cmath>
+#include <optional>
+#include <string>
+
+#include "stripewise/conversions.h"
+#include "stripewise/numeric_text.h"
+#include "stripewise/runtime_error.h"
+
+namespace stripewise {
+namespace {
+
+// How Text1 is rewritten once the bands are set.
+enum class NewText {
+  Normalised,  // the normalised input (ValueText)
+  Digits,      // the two digit positions, then a suffix of zeros
+  Scaled,      // the two digit positions times 10 to a power
+  Reduced,     // ReducedText
+};
+
+// The bands chosen for a value and how Text1 then reads.
+struct Coding {
+  std::int16_t first;
+  std::int16_t second;
+  std::int16_t multiplier;
+  NewText text;
+  std::string_view suffix = {};  // with Digits
+  int scale = 0;                 // with Scaled
+};
+
+constexpr std::int16_t kGold = 10;    // multiplier 0.1
+constexpr std::int16_t kSilver = 11;  // multiplier 0.01
+
+// A single character taken as a list position (a digit gives 0-9).
+std::int16_t Digit(std::string_view character) { return TextToSmallInt(character); }
+
+Coding ThreeCharacters(std::string_view t, double v) {
+  if (v < 1) return {Digit(LastChar(t)), 0, kSilver, NewText::Normalised};
+  if (v >= 10) return {Digit(FirstChar(t)), Digit(NthChar(t, 2)), 1, NewText::Digits, "0"};
+  return {Digit(FirstChar(t)), Digit(LastChar(t)), kGold, NewText::Normalised};
+}
+
+// 1 < V < 10 rounded to one decimal. A rounding that gives a whole number w
+// (1.04, 2.97, 9.96) is coded as w with two significant figures: w, Black,
+// Gold below 10 and Brown, Black, Black for 10. Picking the first and last
+// character of "10" would code 9.96 as 1.0 ohm.
+Coding Tenths(std::string_view reduced) {
+  if (Len(reduced) == 3) {
+    return {Digit(FirstChar(reduced)), Digit(LastChar(reduced)), kGold, NewText::Reduced};
+  }
+  if (Len(reduced) == 1) return {Digit(reduced), 0, kGold, NewText::Reduced};
+  return {1, 0, 0, NewText::Reduced};  // 10
+}
+
+Coding FourCharacters(Form1Record& form, std::string_view t, double v) {
+  if (v < 0.1) return {0, Digit(LastChar(t)), kSilver, NewText::Normalised};
+  if (v < 1) return {Digit(NthChar(t, 3)), Digit(LastChar(t)), kSilver, NewText::Normalised};
+  if (v < 10) {
+    form.ReducedText = NumberText(RoundToTenth(v));
+    return Tenths(form.ReducedText);
+  }
+  if (v < 100) {
+    form.ReducedText = NumberText(IntegerPart(v));
+    const std::string_view r = form.ReducedText;
+    return {Digit(FirstChar(r)), Digit(LastChar(r)), 0, NewText::Digits, ""};
+  }
+  return {Digit(FirstChar(t)), Digit(NthChar(t, 2)), 2, NewText::Digits, "00"};
+}
+
+void Refuse(Form1Record& form, MessageBoxes& boxes, std::string_view prompt,
+            std::string_view title, MsgBoxStyle style, bool focus) {
+  boxes.MsgBox(prompt, title, style);
+  if (focus) form.FocusText1();
+}
+
+void RefuseOutOfRange(Form1Record& form, MessageBoxes& boxes) {
+  Refuse(form, boxes, kOutOfRangePrompt, kOutOfRangeTitle, MsgBoxStyle::Critical, true);
+}
+
+// The case table, by the length of ValueText and then by its value. Shows
+// the refusal and gives nothing when no band is to be set.
+std::optional<Coding> ChooseCoding(Form1Record& form, MessageBoxes& boxes) {
+  const std::string_view t = form.ValueText;
+  const double v = ValueOfText(t);
+  const bool fractional = ValueOfText(form.FractionText) > 0;
+  const std::size_t length = Len(t);
+  if (length == 1) return Coding{Digit(FirstChar(t)), 0, kGold, NewText::Normalised};
+  if (length == 2) return Coding{Digit(FirstChar(t)), Digit(LastChar(t)), 0, NewText::Normalised};
+  if (length == 3) return ThreeCharacters(t, v);
+  if (length == 4) return FourCharacters(form, t, v);
+  if (length == 5 && fractional) {
+    Refuse(form, boxes, kInvalidInputPrompt, kInvalidInputTitle, MsgBoxStyle::OkOnly, false);
+  } else if (length == 5 && v < 100000) {
+    return Coding{Digit(FirstChar(t)), Digit(NthChar(t, 2)), 3, NewText::Digits, "000"};
+  } else if (length >= 6 && fractional) {
+    Refuse(form, boxes, kLargeFractionPrompt, kLargeFractionTitle, MsgBoxStyle::OkOnly, true);
+  } else if (length >= 6 && length <= 11 && v <= 99999999999) {
+    const int scale = static_cast<int>(length) - 2;
+    return Coding{Digit(FirstChar(t)), Digit(NthChar(t, 2)), static_cast<std::int16_t>(scale),
+                  NewText::Scaled, "", scale};
+  } else {
+    // 10^11 ohm and more: beyond every multiplier the list has.
+    RefuseOutOfRange(form, boxes);
+  }
+  return std::nullopt;
+}
+
+std::string DigitsText(const Form1Record& form) {
+  return IntegerText(form.ListIndex(ListId::List1)) + IntegerText(form.ListIndex(ListId::List2));
+}
+
+void WriteNewText(Form1Record& form, const Coding& coding) {
+  switch (coding.text) {
+    case NewText::Normalised: form.SetText1(form.ValueText); break;
+    case NewText::Digits: form.SetText1(DigitsText(form) + std::string(coding.suffix)); break;
+    case NewText::Scaled:
+      form.SetText1(NumberTextBuffer(
+          CheckedMul(PowerOfTen(coding.scale), TextToInt32(DigitsText(form)))));
+      break;
+    case NewText::Reduced: form.SetText1(form.ReducedText); break;
+  }
+}
+
+void ValueToBands(Form1Record& form, MessageBoxes& boxes) {
+  double value = 0;
+  try {
+    value = std::fabs(ValueOfText(form.Text1()));
+  } catch (const RuntimeError&) {  // beyond the range of a double
+    RefuseOutOfRange(form, boxes);
+    return;
+  }
+  form.ValueText = NumberText(value);
+  const double v = ValueOfText(form.ValueText);
+  form.FractionText = NumberText(v - IntegerPart(v));
+  if (form.Text1().empty()) {
+    Refuse(form, boxes, kValueMissingPrompt, kValueMissingTitle, MsgBoxStyle::Critical, true);
+    return;
+  }
+  const std::optional<Coding> coding = ChooseCoding(form, boxes);
+  if (!coding) return;
+  form.SetListIndex(ListId::List1, coding->first);
+  form.SetListIndex(ListId::List2, coding->second);
+  form.SetListIndex(ListId::List3, coding->multiplier);
+  WriteNewText(form, *coding);
+  Command1_Click(form, boxes);
+}
+
+}  // namespace
+
+void Command2_Click(Form1Record& form, MessageBoxes& boxes) {
+  try {
+    ValueToBands(form, boxes);
+  } catch (const RuntimeError&) {
+    // The trap ends the handler silently; what was written stays written.
+  }
+}
+
+}  // namespace stripewise

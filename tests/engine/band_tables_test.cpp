@@ -1,0 +1,56 @@
+#include "stripewise/band_tables.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <string>
+
+namespace stripewise {
+namespace {
+
+TEST(BandColor, IsTheColourValueAsDecimalTextForEveryPosition) {
+  // The screen colours the legend and the drawing show, as #RRGGBB.
+  const unsigned screen_rgb[12] = {0x000000, 0x808080, 0xFF0000, 0xFFE0C0, 0xFFFF00, 0x00FF00,
+                                   0x8080FF, 0x0000C0, 0xE0E0E0, 0xFFFFFF, 0xFFFFC0, 0xC0FFC0};
+  for (int position = 0; position < 12; ++position) {
+    const unsigned rgb = screen_rgb[position];
+    const unsigned bgr = ((rgb & 0xFF) << 16) | (rgb & 0xFF00) | (rgb >> 16);
+    EXPECT_EQ(BandColor(static_cast<std::int16_t>(position)), std::to_string(bgr)) << position;
+    EXPECT_EQ(kBandColors[static_cast<std::size_t>(position)], bgr) << position;
+  }
+  EXPECT_EQ(BandColor(0), "0");
+  EXPECT_EQ(BandColor(9), "16777215");
+  EXPECT_EQ(BandColor(11), "12648384");
+}
+
+TEST(BandColor, IsEmptyOutsideTheTwelveColours) {
+  for (int position : {-1, 12, 13, -32768, 32767}) {
+    EXPECT_EQ(BandColor(static_cast<std::int16_t>(position)), "") << position;
+  }
+}
+
+TEST(BandTables, ListsHoldTheirEntriesInPositionOrder) {
+  EXPECT_EQ(kDigitEntries.front(), "Black");
+  EXPECT_EQ(kDigitEntries.back(), "White");
+  for (std::size_t i = 0; i < kDigitEntries.size(); ++i) {
+    EXPECT_EQ(kMultiplierEntries[i], kDigitEntries[i]);
+  }
+  EXPECT_EQ(kMultiplierEntries[10], "Gold");
+  EXPECT_EQ(kMultiplierEntries[11], "Silver");
+  EXPECT_EQ(kToleranceEntries.front(), "Do not count");
+  EXPECT_EQ(kToleranceEntries.back(), "No Color 20%");
+}
+
+TEST(BandTables, ToleranceBandsTakeTheColourThatNamesTheirEntry) {
+  // Brown, Red, Orange, Yellow, Gold, Silver as colour positions.
+  const int named[] = {1, 2, 3, 4, 10, 11};
+  for (std::size_t entry = 1; entry <= 6; ++entry) {
+    EXPECT_EQ(kToleranceColors[entry], kBandColors[static_cast<std::size_t>(named[entry - 1])])
+        << kToleranceEntries[entry];
+  }
+  EXPECT_EQ(kToleranceColors[0], kButtonFaceColor);
+  EXPECT_EQ(kToleranceColors[7], kButtonFaceColor);
+}
+
+}  // namespace
+}  // namespace stripewise

@@ -1,0 +1,95 @@
+#include "stripewise/form1_record.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "recording.h"
+#include "stripewise/runtime_error.h"
+
+namespace stripewise {
+namespace {
+
+using testing::EffectLog;
+
+TEST(Form1Record, StartsInTheDesignTimeState) {
+  const Form1Record form;
+  for (ListId list : {ListId::List1, ListId::List2, ListId::List3, ListId::List4}) {
+    EXPECT_EQ(form.ListIndex(list), -1);
+  }
+  EXPECT_EQ(form.Text1(), "");
+  for (int label = 0; label < 6; ++label) EXPECT_EQ(form.Caption(LabelId(label)), "");
+  EXPECT_EQ(form.FillColor(ShapeId::Shape2), 0x8000000Fu);
+  EXPECT_EQ(form.FillColor(ShapeId::Shape3), 0x80000004u);
+  EXPECT_EQ(form.FillColor(ShapeId::Shape4), 0x80000004u);
+  EXPECT_EQ(form.FillColor(ShapeId::Shape5), 0x8000000Fu);
+  EXPECT_EQ(form.ValueText, "");
+  EXPECT_EQ(form.FractionText, "");
+  EXPECT_EQ(form.ReducedText, "");
+}
+
+// Each band list repaints its own band, nested inside the write.
+TEST(Form1Record, WritingABandListRepaintsItsBandBeforeReturning) {
+  const std::pair<ListId, ShapeId> bands[] = {{ListId::List1, ShapeId::Shape2},
+                                              {ListId::List2, ShapeId::Shape3},
+                                              {ListId::List3, ShapeId::Shape4}};
+  for (const auto& [list, shape] : bands) {
+    for (int position = 0; position < ListCount(list); ++position) {
+      Form1Record form;
+      EffectLog log;
+      form.SetObserver(&log);
+      form.SetListIndex(list, static_cast<std::int16_t>(position));
+      EXPECT_EQ(form.ListIndex(list), position);
+      EXPECT_EQ(form.FillColor(shape), kBandColors[static_cast<std::size_t>(position)]);
+      EXPECT_EQ(log.effects, (std::vector<Effect>{EffectOf(list), EffectOf(shape)}));
+    }
+  }
+}
+
+TEST(Form1Record, TheToleranceListAndClearingASelectionRepaintNothing) {
+  Form1Record form;
+  EffectLog log;
+  form.SetObserver(&log);
+  for (std::int16_t position = 0; position < 8; ++position) {
+    form.SetListIndex(ListId::List4, position);
+  }
+  form.SetListIndex(ListId::List1, -1);
+  EXPECT_EQ(log.effects.size(), 9u);
+  for (Effect effect : log.effects) EXPECT_TRUE(effect == Effect::List4 || effect == Effect::List1);
+  EXPECT_EQ(form.FillColor(ShapeId::Shape5), kButtonFaceColor);
+  EXPECT_EQ(form.FillColor(ShapeId::Shape2), kButtonFaceColor);
+}
+
+TEST(Form1Record, APositionTheListDoesNotHaveIsARuntimeErrorAndChangesNothing) {
+  const std::pair<ListId, int> beyond[] = {{ListId::List1, 10}, {ListId::List2, 10},
+                                           {ListId::List3, 12}, {ListId::List4, 8},
+                                           {ListId::List1, -2}, {ListId::List3, 32767}};
+  for (const auto& [list, position] : beyond) {
+    Form1Record form;
+    EffectLog log;
+    form.SetObserver(&log);
+    try {
+      form.SetListIndex(list, static_cast<std::int16_t>(position));
+      ADD_FAILURE() << position << " accepted";
+    } catch (const RuntimeError& e) {
+      EXPECT_EQ(e.kind(), ErrorKind::InvalidPosition);
+    }
+    EXPECT_EQ(form.ListIndex(list), -1);
+    EXPECT_TRUE(log.effects.empty());
+  }
+}
+
+TEST(Form1Record, ReportsEveryWriteEvenOfAnUnchangedValue) {
+  Form1Record form;
+  EffectLog log;
+  form.SetObserver(&log);
+  form.SetText1("");
+  form.SetCaption(LabelId::Label27, "");
+  form.SetFillColor(ShapeId::Shape5, kButtonFaceColor);
+  form.FocusText1();
+  EXPECT_EQ(log.effects, (std::vector<Effect>{Effect::Text1, Effect::Label27, Effect::Shape5,
+                                              Effect::Text1Focus}));
+}
+
+}  // namespace
+}  // namespace stripewise

@@ -1,0 +1,192 @@
+#include "stripewise/numeric_text.h"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cfenv>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+#include <random>
+#include <string>
+
+#include "stripewise/runtime_error.h"
+
+namespace stripewise {
+namespace {
+
+struct ValueCase {
+  const char* text;
+  double value;
+};
+
+TEST(ValueOfText, ReadsTheLeadingNumber) {
+  const ValueCase cases[] = {
+      {"abc", 0},        {"12abc", 12},    {"1 2", 12},        {".47", 0.47},
+      {"-4.7", -4.7},    {"+.5", 0.5},     {"", 0},            {" ", 0},
+      {"\t4\n7 ", 47},   {"1e3", 1000},    {"1E+3", 1000},     {"1d3", 1000},
+      {"2D-2", 0.02},    {"1e", 1},        {"1e+", 1},         {"1ex5", 1},
+      {"--5", 0},        {"-", 0},         {".", 0},           {"1.2.3", 1.2},
+      {"5.", 5},         {"1 e 3", 1000},  {"0.0000235", 0.0000235},
+      {"1E+15", 1e15},   {"99999999999", 99999999999.0},     {"12,5", 12},
+      {"\r5", 0},        {"\xc3\xa9" "5", 0}, {"e5", 0},     {"&", 0},
+      {"&HFF", 255},     {"&hff", 255},    {"&O17", 15},       {"&o777", 511},
+      {"&H", 0},         {"&HFFFFFFFF", -1}, {"&H7FFFFFFF", 2147483647.0},
+      {"&H1FFFFFFFF", -1}, {"&O8", 0},     {"&X5", 0},         {"-&H10", 0},
+      {"0e999999999999999999", 0},         {"1e-400", 0},      {"-1e-400", 0},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(ValueOfText(c.text), c.value) << '"' << c.text << '"';
+  }
+}
+
+TEST(ValueOfText, FailsOnlyBeyondTheRangeOfADouble) {
+  const std::string too_large[] = {"1e400", "-1e309", "1.8e308", "1D99999999999999999999",
+                                   std::string(400, '9'), "0.01e311"};
+  for (const auto& text : too_large) {
+    try {
+      ValueOfText(text);
+      ADD_FAILURE() << text << " read without an error";
+    } catch (const RuntimeError& e) {
+      EXPECT_EQ(e.kind(), ErrorKind::Overflow) << text;
+    }
+  }
+  EXPECT_EQ(ValueOfText("1.7976931348623157e308"), std::numeric_limits<double>::max());
+  EXPECT_EQ(ValueOfText("4.9e-324"), std::numeric_limits<double>::denorm_min());
+  EXPECT_EQ(ValueOfText("0." + std::string(500, '0') + "1e500"), 0.1);
+}
+
+// Random well-formed decimal texts read as the C library reads them.
+TEST(ValueOfText, AgreesWithStrtodOnDecimalText) {
+  std::mt19937_64 random(42);
+  std::uniform_int_distribution<int> digit(0, 9), count(0, 12), exponent(-330, 330);
+  for (int i = 0; i < 200000; ++i) {
+    std::string text = random() % 2 ? "-" : "";
+    for (int n = count(random); n > 0; --n) text += static_cast<char>('0' + digit(random));
+    text += '.';
+    for (int n = count(random) + 1; n > 0; --n) text += static_cast<char>('0' + digit(random));
+    if (random() % 2) {
+      text += 'e';
+      text += std::to_string(exponent(random));
+    }
+    const double expected = std::strtod(text.c_str(), nullptr);
+    if (std::isinf(expected)) continue;
+    ASSERT_EQ(ValueOfText(text), expected) << text;
+  }
+}
+
+TEST(NumberText, WritesAsPercent15G) {
+  const std::pair<double, const char*> cases[] = {
+      {4.7, "4.7"},           {0.47, "0.47"},       {1000, "1000"},
+      {99000000000, "99000000000"},                 {0.0001, "0.0001"},
+      {0.0000235, "2.35E-05"}, {1e15, "1E+15"},     {-0.0, "0"},
+      {1.0 / 3, "0.333333333333333"},               {47 * 0.1, "4.7"},
+      {0.01 * 0.2, "0.002"},  {1e100, "1E+100"},    {-4.7, "-4.7"},
+      {123456789012345.0, "123456789012345"},       {1234567890123456.0, "1.23456789012346E+15"},
+  };
+  for (const auto& [value, text] : cases) EXPECT_EQ(NumberText(value), text);
+}
+
+// Whatever the double, the text is what C's printf writes for "%.15G".
+TEST(NumberText, MatchesPrintfAcrossDoubles) {
+  std::mt19937_64 random(7);
+  std::uniform_real_distribution<double> mantissa(-10, 10);
+  std::uniform_int_distribution<int> exponent(-330, 310);
+  char expected[64];
+  for (int i = 0; i < 300000; ++i) {
+    const double value = i % 3 == 0 ? std::bit_cast<double>(random())
+                                    : mantissa(random) * std::pow(10.0, exponent(random));
+    if (!std::isfinite(value) || value == 0) continue;
+    std::snprintf(expected, sizeof expected, "%.15G", value);
+    ASSERT_EQ(NumberText(value), expected) << value;
+  }
+}
+
+TEST(NumberText, ReadsBackAsTheSameShortText) {
+  EXPECT_EQ(NumberText(ValueOfText("0.47")), "0.47");
+  EXPECT_EQ(NumberText(ValueOfText("1E+15")), "1E+15");
+  EXPECT_EQ(ValueOfText(NumberText(1e15)), 1e15);
+  for (int n = 0; n < 100000; ++n) {
+    const std::string text = std::to_string(n / 100) + "." + std::to_string(n % 100);
+    EXPECT_EQ(NumberText(ValueOfText(NumberText(ValueOfText(text)))),
+              NumberText(ValueOfText(text)));
+  }
+}
+
+TEST(IntegerText, WritesDecimalDigits) {
+  EXPECT_EQ(IntegerText(-1), "-1");
+  EXPECT_EQ(IntegerText(0), "0");
+  EXPECT_EQ(IntegerText(8421504), "8421504");
+}
+
+TEST(TextToInteger, TakesOnlyDecimalIntegerText) {
+  for (int d = 0; d <= 9; ++d) EXPECT_EQ(TextToSmallInt(std::string(1, char('0' + d))), d);
+  EXPECT_EQ(TextToInt32("8421504"), 8421504);
+  EXPECT_EQ(TextToInt32("-1"), -1);
+  for (const char* text : {"", ".", "E", "-", " ", "1.5", "4 7", "x", "+"}) {
+    EXPECT_THROW(TextToSmallInt(text), RuntimeError) << text;
+    EXPECT_THROW(TextToInt32(text), RuntimeError) << text;
+  }
+  try {
+    TextToSmallInt("40000");
+    ADD_FAILURE();
+  } catch (const RuntimeError& e) {
+    EXPECT_EQ(e.kind(), ErrorKind::Overflow);
+  }
+  EXPECT_THROW(TextToInt32("2147483648"), RuntimeError);
+}
+
+TEST(Arithmetic, RoundsToTenthHalfToEven) {
+  const std::pair<double, double> cases[] = {{1.25, 1.2}, {1.35, 1.4}, {4.75, 4.8},
+                                             {4.25, 4.2}, {9.96, 10},  {1.04, 1}};
+  for (const auto& [value, rounded] : cases) EXPECT_EQ(RoundToTenth(value), rounded) << value;
+  EXPECT_EQ(IntegerPart(47.9), 47);
+  for (int e = 0; e <= 9; ++e) EXPECT_EQ(PowerOfTen(e), std::pow(10.0, e));
+  EXPECT_THROW(PowerOfTen(10), RuntimeError);
+  EXPECT_THROW(PowerOfTen(-1), RuntimeError);
+}
+
+// Raises a runtime error exactly when the hardware raises invalid, divide by
+// zero or overflow for the same operands.
+bool HardwareFaults(double a, double b, bool divide) {
+  volatile double x = a, y = b;
+  std::feclearexcept(FE_ALL_EXCEPT);
+  volatile double r = divide ? x / y : x * y;
+  (void)r;
+  return std::fetestexcept(FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW) != 0;
+}
+
+TEST(Arithmetic, FaultsExactlyWhereTheFloatingPointStatusDoes) {
+  const double inf = std::numeric_limits<double>::infinity();
+  const double specials[] = {0.0,  -0.0, 1.0, -1.0, 0.1, 10, 1e-310, 1e308, -1e308,
+                             1e-308, inf, -inf, std::numeric_limits<double>::quiet_NaN(),
+                             std::numeric_limits<double>::max(),
+                             std::numeric_limits<double>::denorm_min()};
+  for (bool divide : {false, true}) {
+    for (double a : specials) {
+      for (double b : specials) {
+        bool threw = false;
+        try {
+          divide ? CheckedDiv(a, b) : CheckedMul(a, b);
+        } catch (const RuntimeError&) {
+          threw = true;
+        }
+        EXPECT_EQ(threw, HardwareFaults(a, b, divide)) << a << (divide ? " / " : " * ") << b;
+      }
+    }
+  }
+}
+
+TEST(CharacterPicking, CountsFromOneAndGivesEmptyPastTheEnd) {
+  EXPECT_EQ(FirstChar("4.75"), "4");
+  EXPECT_EQ(LastChar("4.75"), "5");
+  EXPECT_EQ(NthChar("4.75", 3), "7");
+  EXPECT_EQ(NthChar("4.75", 5), "");
+  EXPECT_EQ(NthChar("4.75", 0), "");
+  EXPECT_EQ(FirstChar(""), "");
+  EXPECT_EQ(LastChar(""), "");
+  EXPECT_EQ(Len("1E+15"), 5u);
+}
+
+}  // namespace
+}  // namespace stripewise

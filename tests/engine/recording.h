@@ -1,0 +1,54 @@
+#pragma once
+
+// Test doubles for the engine: message boxes that are recorded instead of
+// shown, and a log of every write to the record.
+
+#include <string>
+#include <vector>
+
+#include "stripewise/engine.h"
+
+namespace stripewise::testing {
+
+struct ShownBox {
+  std::string prompt;
+  std::string title;
+  MsgBoxStyle style;
+  bool operator==(const ShownBox&) const = default;
+};
+
+class RecordingBoxes : public MessageBoxes {
+ public:
+  void MsgBox(std::string_view prompt, std::string_view title, MsgBoxStyle style) override {
+    shown.push_back({std::string(prompt), std::string(title), style});
+  }
+  std::vector<ShownBox> shown;
+};
+
+class EffectLog : public Form1Observer {
+ public:
+  void Written(Effect effect) override { effects.push_back(effect); }
+  std::vector<Effect> effects;
+};
+
+// A record with the given band positions selected, then its observer set,
+// so that only what a handler does afterwards is logged.
+struct Bench {
+  Form1Record form;
+  RecordingBoxes boxes;
+  EffectLog log;
+
+  Bench(int first, int second, int multiplier, int tolerance) {
+    Select(ListId::List1, first);
+    Select(ListId::List2, second);
+    Select(ListId::List3, multiplier);
+    Select(ListId::List4, tolerance);
+    form.SetObserver(&log);
+  }
+  void Select(ListId list, int position) {
+    if (position >= 0) form.SetListIndex(list, static_cast<std::int16_t>(position));
+  }
+  const std::string& Caption(LabelId label) const { return form.Caption(label); }
+};
+
+}  // namespace stripewise::testing
