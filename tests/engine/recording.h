@@ -4,6 +4,7 @@
 // shown, and a log of every write to the record.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "stripewise/engine.h"
@@ -43,6 +44,15 @@ struct Bench {
     Select(ListId::List2, second);
     Select(ListId::List3, multiplier);
     Select(ListId::List4, tolerance);
+    form.SetObserver(&log);
+  }
+  Bench(const Bench&) = delete;  // the record points at this log
+  Bench& operator=(const Bench&) = delete;
+
+  // Types a text into Text1 without logging it.
+  void Type(const std::string& text) {
+    form.SetObserver(nullptr);
+    form.SetText1(text);
     form.SetObserver(&log);
   }
   void Select(ListId list, int position) {
