@@ -1,0 +1,31 @@
+#pragma once
+
+// Builds widgets from the rows of the layout tables.
+
+#include <QWidget>
+
+#include "stripewise_ui/layout.h"
+
+class QListWidget;
+class QPushButton;
+
+namespace stripewise::ui {
+
+// A label, shape or line as a child of `parent`, on top of those made
+// before it. Labels without a background of their own take `standard_back`.
+QWidget* MakeGraphic(const GraphicSpec& spec, QWidget* parent, ColorValue standard_back);
+
+// A single-selection list of band colours that shows every entry without
+// scrolling. The user can change the selection but not clear it.
+QListWidget* MakeList(const ListSpec& spec, QWidget* parent);
+
+// A push button that is never the window's default button.
+QPushButton* MakeButton(const ButtonSpec& spec, QWidget* parent);
+
+// A text of the tables as a QString.
+QString Text(std::string_view text);
+
+// Moves a top-level window to the centre of its screen.
+void CentreOnScreen(QWidget* window);
+
+}  // namespace stripewise::ui

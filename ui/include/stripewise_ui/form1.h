@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+#include <stripewise/form1_record.h>
+#include <stripewise/message_boxes.h>
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace stripewise::ui {
+
+class ShapeWidget;
+
+// The main window. Its widgets mirror the engine's record of control
+// properties: whatever the engine writes shows at once, and what the user
+// selects or types goes into the record.
+class Form1 : public QWidget, private Form1Observer {
+  Q_OBJECT
+
+ public:
+  // Message boxes go to `boxes` when given, else real ones are shown.
+  explicit Form1(MessageBoxes* boxes = nullptr, QWidget* parent = nullptr);
+  ~Form1() override;
+
+  // The record the conversions work on.
+  Form1Record& record() { return record_; }
+
+  // Runs when "About" is pressed; the program sets it to open the About window.
+  void setAboutHandler(std::function<void()> handler) { about_ = std::move(handler); }
+
+  // Puts the window in its start state: "Do not count" selected.
+  void Form_Load();
+
+  // Called when the main window closes, before it goes.
+  void setUnloadHandler(std::function<void()> handler) { unload_ = std::move(handler); }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void Written(Effect effect) override;
+  void BuildGraphics();
+  void BuildLists();
+  void BuildButtons();
+  void BuildText1();
+  void SetTabOrder();
+  void ListSelectionChanged(ListId list);
+  void MirrorList(ListId list);
+
+  Form1Record record_;
+  std::unique_ptr<MessageBoxes> own_boxes_;
+  MessageBoxes* boxes_;
+  std::array<QListWidget*, 4> lists_{};
+  std::array<QLabel*, 6> results_{};
+  std::array<ShapeWidget*, 4> bands_{};
+  std::array<QPushButton*, 3> buttons_{};
+  QLineEdit* text1_ = nullptr;
+  std::function<void()> about_;
+  std::function<void()> unload_;
+};
+
+}  // namespace stripewise::ui

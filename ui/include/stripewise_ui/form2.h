@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QWidget>
+
+namespace stripewise::ui {
+
+// The About window: the program's title, its working range, a memory aid for
+// the colour order with a note, a picture and a credits line. Nothing in it
+// takes input; it is closed with its close box.
+class Form2 : public QWidget {
+  Q_OBJECT
+
+ public:
+  Form2();
+};
+
+}  // namespace stripewise::ui

@@ -1,0 +1,80 @@
+#pragma once
+
+// Layout tables of the windows: every control with its place in twips, its
+// look and, for the labels, shapes and lines, its stacking order.
+
+#include <QPoint>
+#include <QRect>
+
+#include <optional>
+#include <span>
+#include <string_view>
+
+#include <stripewise/band_tables.h>
+
+#include "stripewise_ui/graphics.h"
+
+namespace stripewise::ui {
+
+enum class Align { Left, Centre, Right };
+
+// A box in twips: left, top, width, height.
+struct TwipBox {
+  int left, top, width, height;
+  QRect pixels() const;
+};
+
+// A label, shape or line of a window.
+struct GraphicSpec {
+  enum class Kind { Label, Line, Shape };
+  std::string_view name;
+  Kind kind;
+  TwipBox box{};                       // label or shape
+  QPoint from{}, to{};                 // line end points, in twips
+  std::string_view caption = {};       // label
+  double points = 8.25;                // label font size
+  bool bold = false, underline = false;
+  Align align = Align::Left;
+  std::optional<ColorValue> back = {};  // label background, shape fill
+  std::optional<ColorValue> fore = {};  // label text, shape outline
+  ShapeKind shape = ShapeKind::Rectangle;
+  int width = 1;                       // line width in pixels
+};
+
+// A list box of band colours.
+struct ListSpec {
+  std::string_view name;
+  TwipBox box;
+  int tab_index;
+  std::span<const std::string_view> entries;
+  std::string_view accessible_name;
+};
+
+// A push button.
+struct ButtonSpec {
+  std::string_view name;
+  std::string_view caption;
+  TwipBox box;
+  int tab_index;
+  std::string_view tooltip;
+};
+
+// The main window: client size, title and its controls.
+inline constexpr std::string_view kForm1Title = "Stripewise v2.0";
+inline constexpr TwipBox kForm1Client{0, 0, 8025, 6510};
+
+// Labels, shapes and lines of the main window, from the bottom-most up.
+std::span<const GraphicSpec> Form1Graphics();
+std::span<const ListSpec> Form1Lists();
+std::span<const ButtonSpec> Form1Buttons();
+
+// The input/output box.
+inline constexpr TwipBox kText1Box{495, 5280, 1815, 390};
+inline constexpr int kText1TabIndex = 5;
+inline constexpr int kText1MaxLength = 11;
+inline constexpr std::string_view kText1Tooltip = "Input / Output Box";
+inline constexpr ColorValue kResultColor = 0x00FF0000;  // blue results
+inline constexpr ColorValue kListTextColor = 0x00C00000;  // dark blue entries
+inline constexpr int kListRowTwips = 240;
+
+}  // namespace stripewise::ui

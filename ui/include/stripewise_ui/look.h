@@ -1,0 +1,51 @@
+#pragma once
+
+// Units, colours and fonts of the window designer, turned into Qt's.
+
+#include <QColor>
+#include <QFont>
+#include <QIcon>
+#include <QPalette>
+#include <QRect>
+
+#include <stripewise/band_tables.h>
+
+namespace stripewise::ui {
+
+// Twips per logical pixel: 1440 twips an inch at 96 pixels an inch.
+inline constexpr double kTwipsPerPixel = 15.0;
+
+// A length in twips as logical pixels, not rounded.
+constexpr double Pixels(int twips) { return twips / kTwipsPerPixel; }
+
+// A box in twips as whole logical pixels; its edges round independently, so
+// boxes that touch in twips touch on screen too.
+QRect PixelBox(int left, int top, int width, int height);
+
+// Further system colours the designer's standard looks use.
+inline constexpr ColorValue kWindowColor = 0x80000005;      // window background
+inline constexpr ColorValue kWindowTextColor = 0x80000008;  // window text
+inline constexpr ColorValue kButtonTextColor = 0x80000012;  // button text
+
+// The screen colour of a colour value: 0x00BBGGRR directly, a system colour
+// 0x800000nn from the palette.
+QColor ScreenColor(ColorValue value, const QPalette& palette);
+
+// The font face every control uses.
+inline constexpr const char* kFontFace = "Verdana";
+
+// The face in a size in points, bold and underlined as asked. The size is
+// set in pixels at 96 per inch, so text keeps its place in the twip layout
+// whatever the screen reports.
+QFont ControlFont(double points, bool bold = false, bool underline = false);
+
+// Makes the icon and the About picture available as :/stripewise/...
+void EnsureResources();
+
+// The program's icon, a lit light bulb, in 16 and 32 pixels.
+QIcon AppIcon();
+
+// Lets DejaVu Sans stand in where Verdana is not installed.
+void RegisterFontFallback();
+
+}  // namespace stripewise::ui

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+#include <memory>
+
+#include "stripewise_ui/form1.h"
+#include "stripewise_ui/form2.h"
+
+namespace stripewise::ui {
+
+// The program's two windows, each through one reference: the main window
+// for the life of the program, the About window from "About" until closed.
+class Program {
+ public:
+  // Message boxes go to `boxes` when given, else real ones are shown.
+  explicit Program(MessageBoxes* boxes = nullptr);
+
+  // Loads the main window, selects "Do not count" and shows it centred.
+  void Start();
+
+  Form1& form1() { return *form1_; }
+
+  // The open About window, or nullptr.
+  Form2* form2() const { return form2_; }
+
+  // Opens the About window, or brings the open one to the front.
+  void ShowAbout();
+
+ private:
+  // Closing the main window closes the About window too.
+  void UnloadForm1();
+
+  std::unique_ptr<Form1> form1_;
+  QPointer<Form2> form2_;
+};
+
+}  // namespace stripewise::ui

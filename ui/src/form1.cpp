@@ -1,0 +1,162 @@
+#include "stripewise_ui/form1.h"
+
+#include <QCloseEvent>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+#include <stripewise/conversions.h>
+
+#include "stripewise_ui/build.h"
+#include "stripewise_ui/graphics.h"
+#include "stripewise_ui/layout.h"
+#include "stripewise_ui/look.h"
+#include "stripewise_ui/qt_message_boxes.h"
+
+namespace stripewise::ui {
+namespace {
+
+// The result labels and band shapes the engine writes, by control name, in
+// the order of LabelId and ShapeId.
+constexpr std::array<std::string_view, 6> kResultLabels = {"Label8",  "Label26", "Label27",
+                                                           "Label28", "Label31", "Label32"};
+constexpr std::array<std::string_view, 4> kBandShapes = {"Shape2", "Shape3", "Shape4", "Shape5"};
+
+template <std::size_t N>
+int SlotOf(const std::array<std::string_view, N>& names, std::string_view name) {
+  for (std::size_t i = 0; i < N; ++i) {
+    if (names[i] == name) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+int Position(const Effect effect, const Effect first) {
+  return static_cast<int>(effect) - static_cast<int>(first);
+}
+
+}  // namespace
+
+Form1::Form1(MessageBoxes* boxes, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint),
+      own_boxes_(boxes ? nullptr : std::make_unique<QtMessageBoxes>(this)),
+      boxes_(boxes ? boxes : own_boxes_.get()) {
+  setObjectName("Form1");
+  setWindowTitle(Text(kForm1Title));
+  setWindowIcon(AppIcon());
+  setFixedSize(kForm1Client.pixels().size());
+  setAutoFillBackground(true);
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::Window, ScreenColor(kButtonFaceColor, palette));
+  setPalette(palette);
+  BuildGraphics();
+  BuildLists();  // the lists, text box and buttons lie above every drawing
+  BuildButtons();
+  BuildText1();
+  SetTabOrder();
+  record_.SetObserver(this);
+  lists_[0]->setFocus();
+}
+
+Form1::~Form1() { record_.SetObserver(nullptr); }
+
+void Form1::BuildGraphics() {
+  for (const GraphicSpec& spec : Form1Graphics()) {
+    QWidget* widget = MakeGraphic(spec, this, kButtonFaceColor);
+    if (const int slot = SlotOf(kResultLabels, spec.name); slot >= 0) {
+      results_[static_cast<std::size_t>(slot)] = static_cast<QLabel*>(widget);
+    }
+    if (const int slot = SlotOf(kBandShapes, spec.name); slot >= 0) {
+      bands_[static_cast<std::size_t>(slot)] = static_cast<ShapeWidget*>(widget);
+    }
+  }
+}
+
+void Form1::BuildLists() {
+  const auto specs = Form1Lists();
+  for (std::size_t i = 0; i < specs.size(); ++i) {
+    lists_[i] = MakeList(specs[i], this);
+    const auto list = static_cast<ListId>(i);
+    connect(lists_[i], &QListWidget::itemSelectionChanged, this,
+            [this, list] { ListSelectionChanged(list); });
+  }
+}
+
+void Form1::BuildButtons() {
+  const auto specs = Form1Buttons();
+  for (std::size_t i = 0; i < specs.size(); ++i) buttons_[i] = MakeButton(specs[i], this);
+  connect(buttons_[0], &QPushButton::clicked, this, [this] { Command1_Click(record_, *boxes_); });
+  connect(buttons_[1], &QPushButton::clicked, this, [this] { Command2_Click(record_, *boxes_); });
+  connect(buttons_[2], &QPushButton::clicked, this, [this] {
+    if (about_) about_();
+  });
+}
+
+void Form1::BuildText1() {
+  text1_ = new QLineEdit(this);
+  text1_->setObjectName("Text1");
+  text1_->setAccessibleName("Resistance in ohms");
+  text1_->setFont(ControlFont(11.25));
+  text1_->setMaxLength(kText1MaxLength);
+  text1_->setToolTip(Text(kText1Tooltip));
+  QPalette palette = text1_->palette();
+  palette.setColor(QPalette::Text, ScreenColor(kResultColor, palette));
+  text1_->setPalette(palette);
+  text1_->setGeometry(kText1Box.pixels());
+  connect(text1_, &QLineEdit::textEdited, this,
+          [this](const QString& text) { record_.SetText1(text.toStdString()); });
+}
+
+// Focus order by tab index: the lists, "Color Code Value", the text box,
+// "Color Code Name", "About".
+void Form1::SetTabOrder() {
+  QWidget* order[] = {lists_[0], lists_[1],  lists_[2],   lists_[3],
+                      buttons_[0], text1_,   buttons_[1], buttons_[2]};
+  for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+}
+
+void Form1::Form_Load() { record_.SetListIndex(ListId::List4, 0); }
+
+void Form1::closeEvent(QCloseEvent* event) {
+  if (unload_) unload_();  // never refuses
+  event->accept();
+}
+
+// A change of selection by the user, or the echo of the engine's own write.
+void Form1::ListSelectionChanged(ListId list) {
+  const QList<QListWidgetItem*> selected = lists_[static_cast<std::size_t>(list)]->selectedItems();
+  const int row = selected.isEmpty() ? -1 : lists_[static_cast<std::size_t>(list)]->row(selected.first());
+  if (row != record_.ListIndex(list)) record_.SetListIndex(list, static_cast<std::int16_t>(row));
+}
+
+void Form1::MirrorList(ListId list) {
+  QListWidget* widget = lists_[static_cast<std::size_t>(list)];
+  const int row = record_.ListIndex(list);
+  if (row < 0) {
+    widget->clearSelection();
+  } else if (!widget->item(row)->isSelected()) {
+    widget->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+  }
+}
+
+void Form1::Written(Effect effect) {
+  if (effect <= Effect::List4) {
+    MirrorList(static_cast<ListId>(Position(effect, Effect::List1)));
+  } else if (effect == Effect::Text1) {
+    const QString text = QString::fromStdString(record_.Text1());
+    if (text1_->text() != text) text1_->setText(text);
+  } else if (effect <= Effect::Label32) {
+    const auto slot = static_cast<std::size_t>(Position(effect, Effect::Label8));
+    results_[slot]->setText(QString::fromStdString(record_.Caption(static_cast<LabelId>(slot))));
+  } else if (effect <= Effect::Shape5) {
+    const auto slot = static_cast<std::size_t>(Position(effect, Effect::Shape2));
+    bands_[slot]->setFill(record_.FillColor(static_cast<ShapeId>(slot)));
+  } else {
+    text1_->setFocus(Qt::OtherFocusReason);
+  }
+}
+
+}  // namespace stripewise::ui

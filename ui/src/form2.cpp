@@ -1,0 +1,62 @@
+#include "stripewise_ui/form2.h"
+
+#include <QLabel>
+#include <QPixmap>
+
+#include "stripewise_ui/build.h"
+#include "stripewise_ui/look.h"
+
+namespace stripewise::ui {
+namespace {
+
+constexpr ColorValue kWhite = 0x00FFFFFF;
+
+GraphicSpec Label(std::string_view name, TwipBox box, std::string_view caption, double points,
+                  bool bold = false, bool underline = false, Align align = Align::Left,
+                  std::optional<ColorValue> fore = {}) {
+  return {.name = name, .kind = GraphicSpec::Kind::Label, .box = box, .caption = caption,
+          .points = points, .bold = bold, .underline = underline, .align = align,
+          .back = kWhite, .fore = fore};
+}
+
+const GraphicSpec kLabels[] = {
+    Label("Label5", {315, 240, 5400, 375}, "Stripewise v2.0", 11.25, true, true, Align::Centre),
+    Label("Label2", {315, 840, 5415, 735},
+          "Finds the colour code of resistors from 0.01 ohm to 99000000000 ohm, and the "
+          "resistance of a colour code.",
+          9.75),
+    Label("Label19", {1800, 1680, 3840, 1095},
+          "NOTE   :  Following sentence helps to remember color names. Each capital letter of this "
+          "sentence  corresponds to the first letter of each color.",
+          9.75),
+    Label("Label1", {1755, 3150, 3975, 375}, "B B ROY Goes Bombay Via Gate Way", 9.75, true),
+    Label("Label7", {195, 3870, 5535, 615}, "Free software by the Stripewise developers", 11.25,
+          true, false, Align::Centre, 0x000000FF),
+};
+
+constexpr TwipBox kImage1Box{120, 1680, 1575, 2055};
+constexpr TwipBox kForm2Client{0, 0, 5835, 4635};
+
+}  // namespace
+
+Form2::Form2()
+    : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint) {
+  setObjectName("Form2");
+  setWindowTitle("About");
+  setAttribute(Qt::WA_DeleteOnClose);  // closing releases the window
+  setFixedSize(kForm2Client.pixels().size());
+  setAutoFillBackground(true);
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::Window, Qt::white);
+  setPalette(palette);
+  for (const GraphicSpec& spec : kLabels) MakeGraphic(spec, this, kWhite);
+  auto* image = new QLabel(this);
+  image->setObjectName("Image1");
+  EnsureResources();
+  image->setPixmap(QPixmap(":/stripewise/about.jpg"));
+  image->setScaledContents(true);
+  image->setGeometry(kImage1Box.pixels());
+}
+
+}  // namespace stripewise::ui

@@ -1,0 +1,58 @@
+#include "stripewise_ui/look.h"
+
+#include <QFontDatabase>
+
+#include <cmath>
+
+// Resources of a static library are registered by hand, once.
+static void RegisterResources() { Q_INIT_RESOURCE(stripewise); }
+
+namespace stripewise::ui {
+
+QRect PixelBox(int left, int top, int width, int height) {
+  const auto edge = [](int twips) { return static_cast<int>(std::lround(Pixels(twips))); };
+  return QRect(QPoint(edge(left), edge(top)),
+               QPoint(edge(left + width) - 1, edge(top + height) - 1));
+}
+
+QColor ScreenColor(ColorValue value, const QPalette& palette) {
+  if ((value & 0x80000000u) == 0) {
+    return QColor(static_cast<int>(value & 0xFF), static_cast<int>((value >> 8) & 0xFF),
+                  static_cast<int>((value >> 16) & 0xFF));
+  }
+  switch (value & 0xFF) {
+    case 0x04: return palette.color(QPalette::Active, QPalette::Window);  // menu
+    case 0x05: return palette.color(QPalette::Active, QPalette::Base);
+    case 0x08: return palette.color(QPalette::Active, QPalette::Text);
+    case 0x12: return palette.color(QPalette::Active, QPalette::ButtonText);
+    case 0x0F:
+    default: return palette.color(QPalette::Active, QPalette::Button);
+  }
+}
+
+QFont ControlFont(double points, bool bold, bool underline) {
+  QFont font(kFontFace);
+  font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
+  font.setBold(bold);
+  font.setUnderline(underline);
+  return font;
+}
+
+void EnsureResources() {
+  static const bool registered = (RegisterResources(), true);
+  (void)registered;
+}
+
+QIcon AppIcon() {
+  EnsureResources();
+  QIcon icon;
+  icon.addFile(":/stripewise/bulb-16.png", QSize(16, 16));
+  icon.addFile(":/stripewise/bulb-32.png", QSize(32, 32));
+  return icon;
+}
+
+void RegisterFontFallback() {
+  if (!QFontDatabase::hasFamily(kFontFace)) QFont::insertSubstitution(kFontFace, "DejaVu Sans");
+}
+
+}  // namespace stripewise::ui

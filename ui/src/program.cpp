@@ -1,0 +1,32 @@
+#include "stripewise_ui/program.h"
+
+#include "stripewise_ui/build.h"
+
+namespace stripewise::ui {
+
+Program::Program(MessageBoxes* boxes) : form1_(std::make_unique<Form1>(boxes)) {
+  form1_->setAboutHandler([this] { ShowAbout(); });
+  form1_->setUnloadHandler([this] { UnloadForm1(); });
+}
+
+void Program::Start() {
+  form1_->Form_Load();
+  CentreOnScreen(form1_.get());
+  form1_->show();
+}
+
+void Program::ShowAbout() {
+  if (form2_.isNull()) {
+    form2_ = new Form2;  // deletes itself when closed, which empties the reference
+    CentreOnScreen(form2_);
+  }
+  form2_->show();
+  form2_->raise();
+  form2_->activateWindow();
+}
+
+void Program::UnloadForm1() {
+  if (!form2_.isNull()) form2_->close();
+}
+
+}  // namespace stripewise::ui
