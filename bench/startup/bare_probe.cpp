@@ -1,0 +1,17 @@
+// The least a Qt Widgets program can show: one label in the same font.
+#include <QApplication>
+#include <QLabel>
+
+#include <stripewise_ui/look.h>
+
+#include "first_paint.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  stripewise::ui::RegisterFontFallback();
+  QLabel label("Stripewise v2.0");
+  label.setFont(stripewise::ui::ControlFont(9.75));
+  stripewise::bench::FirstPaint probe(&label);
+  label.show();
+  return QApplication::exec();
+}

@@ -1,0 +1,17 @@
+// The program's own start-up, ended at the first paint of the main window.
+#include <QApplication>
+
+#include <stripewise_ui/look.h>
+#include <stripewise_ui/program.h>
+
+#include "first_paint.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setWindowIcon(stripewise::ui::AppIcon());
+  stripewise::ui::RegisterFontFallback();
+  stripewise::ui::Program program;
+  stripewise::bench::FirstPaint probe(&program.form1());
+  program.Start();
+  return QApplication::exec();
+}

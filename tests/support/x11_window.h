@@ -1,0 +1,40 @@
+#pragma once
+
+// Finds, photographs and closes a top-level window of another program on the
+// X server named by DISPLAY, the way a desktop would.
+
+#include <QImage>
+#include <QRect>
+#include <QString>
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+namespace stripewise::x11 {
+
+class Display {
+ public:
+  Display();  // throws std::runtime_error without an X server
+  ~Display();
+  Display(const Display&) = delete;
+  Display& operator=(const Display&) = delete;
+
+  // The window with this title, waiting up to `timeout_ms` for it to be mapped.
+  std::optional<std::uint32_t> WaitForWindow(const QString& title, int timeout_ms);
+
+  // The window's client area in root coordinates.
+  QRect Geometry(std::uint32_t window);
+
+  // What the window shows now.
+  QImage Grab(std::uint32_t window);
+
+  // Asks the window to close, as its close box does.
+  void Close(std::uint32_t window);
+
+ private:
+  struct Connection;
+  std::unique_ptr<Connection> connection_;
+};
+
+}  // namespace stripewise::x11
