@@ -1,0 +1,131 @@
+// The main window as laid out from its tables: places, fonts, colours,
+// stacking and the texts the user sees.
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+
+#include <gtest/gtest.h>
+
+#include <stripewise_ui/layout.h>
+#include <stripewise_ui/look.h>
+
+#include "ui_test_support.h"
+
+namespace stripewise::ui {
+namespace {
+
+using testing::Child;
+
+class LayoutTest : public ::testing::Test {
+ protected:
+  void SetUp() override { program_ = testing::StartedProgram(); }
+  QWidget& form() { return program_->form1(); }
+  std::unique_ptr<Program> program_;
+};
+
+// Every box of the tables lands on whole pixels at 15 twips a pixel.
+TEST_F(LayoutTest, EveryControlSitsAtItsPlaceInPixels) {
+  for (const GraphicSpec& spec : Form1Graphics()) {
+    if (spec.kind == GraphicSpec::Kind::Line) continue;
+    const QRect expected(qRound(spec.box.left / 15.0), qRound(spec.box.top / 15.0),
+                         qRound((spec.box.left + spec.box.width) / 15.0) - qRound(spec.box.left / 15.0),
+                         qRound((spec.box.top + spec.box.height) / 15.0) - qRound(spec.box.top / 15.0));
+    EXPECT_EQ(Child<QWidget>(form(), spec.name)->geometry(), expected) << spec.name;
+  }
+  EXPECT_EQ(Child<QWidget>(form(), "List1")->geometry(), QRect(42, 72, 65, 164));
+  EXPECT_EQ(Child<QWidget>(form(), "List3")->geometry(), QRect(186, 72, 65, 196));
+  EXPECT_EQ(Child<QWidget>(form(), "Text1")->geometry(), QRect(33, 352, 121, 26));
+  EXPECT_EQ(Child<QWidget>(form(), "Command3")->geometry(), QRect(369, 305, 57, 25));
+  // The pointer caption of the tolerance band runs past the right edge.
+  EXPECT_GT(Child<QWidget>(form(), "Label23")->geometry().right(), form().width() - 1);
+}
+
+TEST_F(LayoutTest, ListsShowEveryEntryWithoutScrolling) {
+  const int counts[] = {10, 10, 12, 8};
+  for (int n = 0; n < 4; ++n) {
+    auto* list = Child<QListWidget>(form(), "List" + std::to_string(n + 1));
+    ASSERT_EQ(list->count(), counts[n]);
+    const QRect last = list->visualItemRect(list->item(list->count() - 1));
+    EXPECT_LE(last.bottom(), list->viewport()->height() - 1) << n;
+    EXPECT_EQ(list->palette().color(QPalette::Text), QColor(0x00, 0x00, 0xC0));
+    EXPECT_EQ(list->font().pixelSize(), 13);
+  }
+  EXPECT_EQ(Child<QListWidget>(form(), "List3")->item(10)->text(), "Gold");
+  EXPECT_EQ(Child<QListWidget>(form(), "List4")->item(7)->text(), "No Color 20%");
+}
+
+// Later siblings paint over earlier ones; the inputs lie above every drawing.
+TEST_F(LayoutTest, ControlsAreStackedFromTheBottomUp) {
+  const QObjectList& children = form().children();
+  qsizetype previous = -1;
+  for (const GraphicSpec& spec : Form1Graphics()) {
+    const qsizetype at = children.indexOf(Child<QWidget>(form(), spec.name));
+    EXPECT_GT(at, previous) << spec.name;
+    previous = at;
+  }
+  for (const char* input : {"List1", "List4", "Command1", "Command3", "Text1"}) {
+    EXPECT_GT(children.indexOf(Child<QWidget>(form(), input)), previous) << input;
+  }
+}
+
+TEST_F(LayoutTest, TextsFontsAndColoursAreAsDesigned) {
+  const struct { const char* name; const char* text; int pixels; bool bold; bool underline; Qt::Alignment align; } labels[] = {
+      {"Label6", "Color-Code Method to find Out the Resistance", 15, true, false, Qt::AlignLeft},
+      {"Label5", "Tolerence", 11, false, false, Qt::AlignLeft},
+      {"Label33", "Resistor", 19, false, true, Qt::AlignLeft},
+      {"Label29", "=", 19, false, false, Qt::AlignRight},
+      {"Label7", "Ohm + / -", 13, false, false, Qt::AlignHCenter},
+      {"Label30", "+ / -", 15, false, false, Qt::AlignLeft},
+      {"Label24", "-1", 12, false, false, Qt::AlignHCenter},
+      {"Label27", "", 15, false, false, Qt::AlignHCenter},
+      {"Label28", "", 15, false, false, Qt::AlignRight},
+  };
+  for (const auto& l : labels) {
+    auto* label = Child<QLabel>(form(), l.name);
+    EXPECT_EQ(label->text(), l.text) << l.name;
+    EXPECT_EQ(label->font().pixelSize(), l.pixels) << l.name;
+    EXPECT_EQ(label->font().bold(), l.bold) << l.name;
+    EXPECT_EQ(label->font().underline(), l.underline) << l.name;
+    EXPECT_EQ(label->alignment() & Qt::AlignHorizontal_Mask, l.align) << l.name;
+    EXPECT_TRUE(label->autoFillBackground()) << l.name;
+  }
+  EXPECT_EQ(Child<QLabel>(form(), "Label9")->palette().color(QPalette::Window), QColor(Qt::black));
+  EXPECT_EQ(Child<QLabel>(form(), "Label9")->palette().color(QPalette::WindowText), QColor(Qt::white));
+  EXPECT_EQ(Child<QLabel>(form(), "Label16")->palette().color(QPalette::Window), QColor(0, 0, 0xC0));
+  EXPECT_EQ(Child<QLabel>(form(), "Label33")->palette().color(QPalette::WindowText), QColor(0x80, 0x80, 0xFF));
+  EXPECT_EQ(Child<QLabel>(form(), "Label27")->palette().color(QPalette::WindowText), QColor(Qt::blue));
+  EXPECT_EQ(Child<QLineEdit>(form(), "Text1")->palette().color(QPalette::Text), QColor(Qt::blue));
+  EXPECT_EQ(Child<QLineEdit>(form(), "Text1")->toolTip(), "Input / Output Box");
+  EXPECT_EQ(Child<QPushButton>(form(), "Command1")->toolTip(),
+            "To find the numerical value of selected color codes.");
+  EXPECT_EQ(Child<QPushButton>(form(), "Command2")->toolTip(),
+            "To get the color code names from the numerical value.");
+  EXPECT_EQ(Child<QPushButton>(form(), "Command3")->toolTip(), "");
+  for (const char* button : {"Command1", "Command2", "Command3"}) {
+    EXPECT_FALSE(Child<QPushButton>(form(), button)->isDefault()) << button;
+    EXPECT_FALSE(Child<QPushButton>(form(), button)->autoDefault()) << button;
+  }
+}
+
+// A caption that fits its one-line box in Verdana stays on one line in the
+// face that stands in for it.
+TEST_F(LayoutTest, OneLineCaptionsFitTheirBoxes) {
+  for (const GraphicSpec& spec : Form1Graphics()) {
+    if (spec.kind != GraphicSpec::Kind::Label || spec.name == "Label23") continue;
+    auto* label = Child<QLabel>(form(), spec.name);
+    EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text()), label->width()) << spec.name;
+  }
+}
+
+TEST_F(LayoutTest, TheWindowOpensCentredOnTheScreen) {
+  const QRect screen = form().screen()->availableGeometry();
+  const QPoint off = form().frameGeometry().center() - screen.center();
+  EXPECT_LE(std::abs(off.x()), 2) << off.x() << "," << off.y() << " " << form().frameGeometry().x() << " " << form().geometry().x();
+  EXPECT_LE(std::abs(off.y()), 2);
+}
+
+}  // namespace
+}  // namespace stripewise::ui
