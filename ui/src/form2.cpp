@@ -30,7 +30,7 @@ const GraphicSpec kLabels[] = {
           "sentence  corresponds to the first letter of each color.",
           9.75),
     Label("Label1", {1755, 3150, 3975, 375}, "B B ROY Goes Bombay Via Gate Way", 9.75, true),
-    Label("Label7", {195, 3870, 5535, 615}, "Free software by the Stripewise developers", 11.25,
+    Label("Label7", {195, 3870, 5535, 615}, "Made by the Stripewise developers", 11.25,
           true, false, Align::Centre, 0x000000FF),
 };
 

@@ -1,0 +1,14 @@
+# A Debian package of what `cmake --install` puts in place. Its dependencies
+# come from the shared libraries the program actually links (dpkg-shlibdeps).
+set(CPACK_PACKAGE_NAME stripewise)
+set(CPACK_PACKAGE_VENDOR "The Stripewise developers")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Resistor colour-code converter")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Converts between the colour code of a four-band resistor and its resistance,\nwith a drawing of the resistor in the chosen colours.")
+set(CPACK_PACKAGE_CONTACT "The Stripewise developers <stripewise@example.org>")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_STRIP_FILES ON)
+include(CPack)

@@ -1,0 +1,85 @@
+// What `cmake --install` and the Debian package put in place, checked with
+// the desktop's own validators.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kId = "io.github.stripewise.stripewise";
+
+// What a shell command printed, and whether it succeeded.
+struct Ran {
+  std::string out;
+  bool ok;
+};
+
+Ran Shell(const std::string& command) {
+  Ran ran{"", false};
+  FILE* pipe = popen((command + " 2>&1").c_str(), "r");
+  if (pipe == nullptr) return ran;
+  char buffer[512];
+  while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) ran.out += buffer;
+  ran.ok = pclose(pipe) == 0;
+  return ran;
+}
+
+std::vector<std::string> InstalledFiles() {
+  return {"bin/stripewise",
+          "share/applications/" + kId + ".desktop",
+          "share/metainfo/" + kId + ".metainfo.xml",
+          "share/icons/hicolor/16x16/apps/" + kId + ".png",
+          "share/icons/hicolor/32x32/apps/" + kId + ".png",
+          "share/icons/hicolor/scalable/apps/" + kId + ".svg"};
+}
+
+TEST(Install, PutsEverythingInItsStandardPlaceAndPassesTheValidators) {
+  const fs::path prefix = fs::temp_directory_path() / ("stripewise-install-" + std::to_string(getpid()));
+  fs::remove_all(prefix);
+  const Ran install = Shell("cmake --install '" STRIPEWISE_BUILD_DIR "' --prefix '" + prefix.string() + "'");
+  ASSERT_TRUE(install.ok) << install.out;
+  for (const std::string& file : InstalledFiles()) EXPECT_TRUE(fs::exists(prefix / file)) << file;
+  const fs::path program = prefix / "bin/stripewise";
+  EXPECT_NE(fs::status(program).permissions() & fs::perms::owner_exec, fs::perms::none);
+
+  const Ran desktop = Shell("desktop-file-validate '" + (prefix / "share/applications" / (kId + ".desktop")).string() + "'");
+  EXPECT_TRUE(desktop.ok && desktop.out.empty()) << desktop.out;
+  const Ran metainfo = Shell("appstreamcli validate --no-net '" +
+                           (prefix / "share/metainfo" / (kId + ".metainfo.xml")).string() + "'");
+  EXPECT_TRUE(metainfo.ok) << metainfo.out;
+  const Ran screenshot = Shell("grep -c '<image>.*main-window.png</image>' '" +
+                             (prefix / "share/metainfo" / (kId + ".metainfo.xml")).string() + "'");
+  EXPECT_EQ(screenshot.out, "1\n");
+  fs::remove_all(prefix);
+}
+
+// The package that `cmake --workflow --preset package` makes.
+TEST(Package, HoldsTheProgramItsDesktopFilesAndDependsOnQt6) {
+  const fs::path folder = STRIPEWISE_SOURCE_DIR "/build/package";
+  fs::path deb;
+  if (fs::exists(folder)) {
+    for (const auto& entry : fs::directory_iterator(folder)) {
+      if (entry.path().extension() == ".deb") deb = entry.path();
+    }
+  }
+  if (deb.empty()) GTEST_SKIP() << "no package built; scripts/test builds it";
+  const Ran contents = Shell("dpkg-deb --contents '" + deb.string() + "'");
+  ASSERT_TRUE(contents.ok) << contents.out;
+  for (const std::string& file : InstalledFiles()) {
+    EXPECT_NE(contents.out.find("./usr/" + file), std::string::npos) << file;
+  }
+  const Ran depends = Shell("dpkg-deb --field '" + deb.string() + "' Depends");
+  ASSERT_TRUE(depends.ok) << depends.out;
+  for (const char* library : {"libqt6core6", "libqt6gui6", "libqt6widgets6"}) {
+    EXPECT_NE(depends.out.find(library), std::string::npos) << depends.out;
+  }
+}
+
+}  // namespace
