@@ -13,7 +13,17 @@ function(add_stripewise_test name)
     set(main GTest::gtest_main)
   endif()
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest ${main} stripewise_warnings)
+  rerun_stripewise_test(${name} PREFIX "")
+endfunction()
+
+# rerun_stripewise_test(<name> PREFIX <prefix> [ARGS <arguments...>])
+# Registers the cases of a test program once more, run with other arguments
+# (the Qt tests take --scale-factor=N).
+function(rerun_stripewise_test name)
+  cmake_parse_arguments(PARSE_ARGV 1 ARG "" "PREFIX" "ARGS")
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" LABELS ${name})
+    TEST_PREFIX "${ARG_PREFIX}"
+    EXTRA_ARGS ${ARG_ARGS}
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" LABELS ${ARG_PREFIX}${name})
 endfunction()

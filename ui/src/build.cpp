@@ -51,6 +51,7 @@ QLabel* MakeLabel(const GraphicSpec& spec, QWidget* parent, ColorValue standard_
   palette.setColor(QPalette::WindowText, ScreenColor(spec.fore.value_or(kButtonTextColor), palette));
   label->setPalette(palette);
   label->setGeometry(spec.box.pixels());
+  if (!spec.accessible.empty()) label->setAccessibleName(Text(spec.accessible));
   return label;
 }
 
@@ -145,6 +146,7 @@ QPushButton* MakeButton(const ButtonSpec& spec, QWidget* parent) {
   button->setAutoDefault(false);
   button->setDefault(false);
   button->setToolTip(Text(spec.tooltip));
+  button->setAccessibleName(Text(spec.accessible_name));
   button->setGeometry(spec.box.pixels());
   return button;
 }

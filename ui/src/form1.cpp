@@ -36,6 +36,18 @@ int Position(const Effect effect, const Effect first) {
   return static_cast<int>(effect) - static_cast<int>(first);
 }
 
+// "Bands: Yellow, Violet, Red, Gold 5%", from the positions the bands were
+// painted from.
+QString DrawingDescription(const std::array<std::int16_t, 4>& painted) {
+  QStringList names;
+  for (std::size_t band = 0; band < painted.size(); ++band) {
+    const std::int16_t position = painted[band];
+    const auto& entries = Form1Lists()[band].entries;
+    names << (position < 0 ? QString("no band chosen") : Text(entries[static_cast<std::size_t>(position)]));
+  }
+  return "Bands: " + names.join(", ");
+}
+
 }  // namespace
 
 Form1::Form1(MessageBoxes* boxes, QWidget* parent)
@@ -52,6 +64,7 @@ Form1::Form1(MessageBoxes* boxes, QWidget* parent)
   QPalette palette = this->palette();
   palette.setColor(QPalette::Window, ScreenColor(kButtonFaceColor, palette));
   setPalette(palette);
+  BuildDrawingDescription();
   BuildGraphics();
   BuildLists();  // the lists, text box and buttons lie above every drawing
   BuildButtons();
@@ -74,6 +87,20 @@ void Form1::BuildGraphics() {
     }
   }
 }
+
+// An invisible area over the resistor drawing that tells screen readers, in
+// words, which colours the bands show.
+void Form1::BuildDrawingDescription() {
+  drawing_ = new QWidget(this);
+  drawing_->setObjectName("Drawing");
+  drawing_->setAttribute(Qt::WA_TransparentForMouseEvents);
+  drawing_->setFocusPolicy(Qt::NoFocus);
+  drawing_->setAccessibleName("Resistor drawing");
+  drawing_->setGeometry(kDrawingBox.pixels());
+  DescribeDrawing();
+}
+
+void Form1::DescribeDrawing() { drawing_->setAccessibleDescription(DrawingDescription(painted_)); }
 
 void Form1::BuildLists() {
   const auto specs = Form1Lists();
@@ -150,10 +177,14 @@ void Form1::Written(Effect effect) {
     if (text1_->text() != text) text1_->setText(text);
   } else if (effect <= Effect::Label32) {
     const auto slot = static_cast<std::size_t>(Position(effect, Effect::Label8));
-    results_[slot]->setText(QString::fromStdString(record_.Caption(static_cast<LabelId>(slot))));
+    const QString caption = QString::fromStdString(record_.Caption(static_cast<LabelId>(slot)));
+    results_[slot]->setText(caption);
+    results_[slot]->setAccessibleDescription(caption);  // its name says what it holds
   } else if (effect <= Effect::Shape5) {
     const auto slot = static_cast<std::size_t>(Position(effect, Effect::Shape2));
     bands_[slot]->setFill(record_.FillColor(static_cast<ShapeId>(slot)));
+    painted_[slot] = record_.ListIndex(static_cast<ListId>(slot));  // Shape5 is painted from List4
+    DescribeDrawing();
   } else {
     text1_->setFocus(Qt::OtherFocusReason);
   }

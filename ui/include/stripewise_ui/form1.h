@@ -53,6 +53,8 @@ class Form1 : public QWidget, private Form1Observer {
   void SetTabOrder();
   void ListSelectionChanged(ListId list);
   void MirrorList(ListId list);
+  void BuildDrawingDescription();
+  void DescribeDrawing();
 
   Form1Record record_;
   std::unique_ptr<MessageBoxes> own_boxes_;
@@ -62,6 +64,9 @@ class Form1 : public QWidget, private Form1Observer {
   std::array<ShapeWidget*, 4> bands_{};
   std::array<QPushButton*, 3> buttons_{};
   QLineEdit* text1_ = nullptr;
+  QWidget* drawing_ = nullptr;
+  // The list position each band was last painted from; -1 while unpainted.
+  std::array<std::int16_t, 4> painted_{-1, -1, -1, -1};
   std::function<void()> about_;
   std::function<void()> unload_;
 };

@@ -39,6 +39,7 @@ struct GraphicSpec {
   std::optional<ColorValue> fore = {};  // label text, shape outline
   ShapeKind shape = ShapeKind::Rectangle;
   int width = 1;                       // line width in pixels
+  std::string_view accessible = {};    // what a screen reader calls it
 };
 
 // A list box of band colours.
@@ -57,6 +58,7 @@ struct ButtonSpec {
   TwipBox box;
   int tab_index;
   std::string_view tooltip;
+  std::string_view accessible_name;
 };
 
 // The main window: client size, title and its controls.
@@ -76,5 +78,8 @@ inline constexpr std::string_view kText1Tooltip = "Input / Output Box";
 inline constexpr ColorValue kResultColor = 0x00FF0000;  // blue results
 inline constexpr ColorValue kListTextColor = 0x00C00000;  // dark blue entries
 inline constexpr int kListRowTwips = 240;
+
+// The area of the resistor drawing, described in words to screen readers.
+inline constexpr TwipBox kDrawingBox{5415, 1575, 2610, 2295};
 
 }  // namespace stripewise::ui

@@ -1,0 +1,103 @@
+// What a screen reader learns through Qt's accessibility interface, and a
+// conversion done with the keyboard alone.
+#include <QAccessible>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include "ui_test_support.h"
+
+namespace stripewise::ui {
+namespace {
+
+using testing::Child;
+using testing::ClickButton;
+using testing::ClickEntry;
+using testing::TypeInto;
+
+class AccessibilityTest : public ::testing::Test {
+ protected:
+  void SetUp() override { program_ = testing::StartedProgram(); }
+  QWidget& form() { return program_->form1(); }
+  QString Read(std::string_view name, QAccessible::Text what) {
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(Child<QWidget>(form(), name));
+    return face == nullptr ? QString("<none>") : face->text(what);
+  }
+  QString Drawing() { return Read("Drawing", QAccessible::Description); }
+  void Keys(Qt::Key key, int times = 1) {
+    for (int i = 0; i < times; ++i) QTest::keyClick(QApplication::focusWidget(), key);
+  }
+  std::unique_ptr<Program> program_;
+};
+
+TEST_F(AccessibilityTest, EveryControlThatMattersSaysWhatItIs) {
+  const std::pair<const char*, const char*> names[] = {
+      {"List1", "First digit band"},
+      {"List2", "Second digit band"},
+      {"List3", "Multiplier band"},
+      {"List4", "Tolerance band"},
+      {"Text1", "Resistance in ohms"},
+      {"Command1", "Find the resistance from the bands"},
+      {"Command2", "Find the bands for the resistance"},
+      {"Command3", "About Stripewise"},
+      {"Label27", "Tolerance in ohms"},
+      {"Label26", "Tolerance unit"},
+      {"Label28", "Resistance in kilo-ohms or mega-ohms"},
+      {"Label8", "Resistance unit"},
+      {"Label31", "Tolerance in kilo-ohms or mega-ohms"},
+      {"Label32", "Tolerance unit in kilo-ohms or mega-ohms"},
+      {"Drawing", "Resistor drawing"},
+  };
+  for (const auto& [control, name] : names) EXPECT_EQ(Read(control, QAccessible::Name), name) << control;
+}
+
+TEST_F(AccessibilityTest, TheDrawingIsDescribedInWordsAfterEveryRepaint) {
+  EXPECT_EQ(Drawing(), "Bands: no band chosen, no band chosen, no band chosen, no band chosen");
+  ClickEntry(Child<QListWidget>(form(), "List1"), 4);
+  EXPECT_EQ(Drawing(), "Bands: Yellow, no band chosen, no band chosen, no band chosen");
+  ClickEntry(Child<QListWidget>(form(), "List4"), 5);  // the tolerance band waits for a conversion
+  EXPECT_EQ(Drawing(), "Bands: Yellow, no band chosen, no band chosen, no band chosen");
+  TypeInto(form(), "Text1", "4700");
+  ClickButton(form(), "Command2");
+  EXPECT_EQ(Drawing(), "Bands: Yellow, Violet, Red, Gold 5%");
+  ClickEntry(Child<QListWidget>(form(), "List3"), 10);
+  EXPECT_EQ(Drawing(), "Bands: Yellow, Violet, Gold, Gold 5%");
+  ClickEntry(Child<QListWidget>(form(), "List4"), 0);
+  ClickButton(form(), "Command1");
+  EXPECT_EQ(Drawing(), "Bands: Yellow, Violet, Gold, Do not count");
+  EXPECT_EQ(Read("Label28", QAccessible::Description), "0.0047");
+}
+
+// Arrows choose the bands, Tab moves on and Space presses a button.
+TEST_F(AccessibilityTest, AConversionCanBeDoneWithTheKeyboardAlone) {
+  ASSERT_EQ(QApplication::focusWidget(), Child<QWidget>(form(), "List1"));
+  Keys(Qt::Key_Down, 4);  // Yellow
+  Keys(Qt::Key_Tab);
+  Keys(Qt::Key_Down, 7);  // Violet
+  Keys(Qt::Key_Tab);
+  Keys(Qt::Key_Down, 2);  // Red
+  Keys(Qt::Key_Tab);
+  Keys(Qt::Key_Down, 5);  // Gold 5%
+  Keys(Qt::Key_Tab);
+  ASSERT_EQ(QApplication::focusWidget(), Child<QWidget>(form(), "Command1"));
+  Keys(Qt::Key_Space);
+  EXPECT_EQ(Child<QLineEdit>(form(), "Text1")->text(), "4700");
+  EXPECT_EQ(Child<QLabel>(form(), "Label27")->text(), "235");
+
+  Keys(Qt::Key_Tab);
+  ASSERT_EQ(QApplication::focusWidget(), Child<QWidget>(form(), "Text1"));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClicks(QApplication::focusWidget(), "0.47");
+  Keys(Qt::Key_Tab);
+  ASSERT_EQ(QApplication::focusWidget(), Child<QWidget>(form(), "Command2"));
+  Keys(Qt::Key_Space);
+  EXPECT_EQ(Child<QLabel>(form(), "Label28")->text(), "0.00047");
+  EXPECT_EQ(Drawing(), "Bands: Yellow, Violet, Silver, Gold 5%");
+}
+
+}  // namespace
+}  // namespace stripewise::ui
