@@ -1,5 +1,6 @@
 #include <string>
 
+#include "error_trap.h"
 #include "stripewise/conversions.h"
 #include "stripewise/numeric_text.h"
 #include "stripewise/runtime_error.h"
@@ -81,11 +82,7 @@ void BandsToValue(Form1Record& form, MessageBoxes& boxes) {
 }  // namespace
 
 void Command1_Click(Form1Record& form, MessageBoxes& boxes) {
-  try {
-    BandsToValue(form, boxes);
-  } catch (const RuntimeError&) {
-    // The trap ends the handler silently; what was written stays written.
-  }
+  RunTrapped([&] { BandsToValue(form, boxes); });
 }
 
 }  // namespace stripewise

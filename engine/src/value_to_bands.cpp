@@ -2,6 +2,7 @@
 #include <optional>
 #include <string>
 
+#include "error_trap.h"
 #include "stripewise/conversions.h"
 #include "stripewise/numeric_text.h"
 #include "stripewise/runtime_error.h"
@@ -147,11 +148,7 @@ void ValueToBands(Form1Record& form, MessageBoxes& boxes) {
 }  // namespace
 
 void Command2_Click(Form1Record& form, MessageBoxes& boxes) {
-  try {
-    ValueToBands(form, boxes);
-  } catch (const RuntimeError&) {
-    // The trap ends the handler silently; what was written stays written.
-  }
+  RunTrapped([&] { ValueToBands(form, boxes); });
 }
 
 }  // namespace stripewise

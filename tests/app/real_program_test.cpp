@@ -100,8 +100,8 @@ QPoint ListRow(int list, int row) {
 
 // The centre of a drawn control of the main window.
 QPoint Centre(std::string_view name) {
-  for (const auto& spec : ui::Form1Graphics()) {
-    if (spec.name == name) return spec.box.pixels().center();
+  for (const auto& row : ui::Form1Graphics()) {
+    if (row.name == name) return row.box.pixels().center();
   }
   return {};
 }

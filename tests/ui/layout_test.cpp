@@ -28,12 +28,12 @@ class LayoutTest : public ::testing::Test {
 
 // Every box of the tables lands on whole pixels at 15 twips a pixel.
 TEST_F(LayoutTest, EveryControlSitsAtItsPlaceInPixels) {
-  for (const GraphicSpec& spec : Form1Graphics()) {
-    if (spec.kind == GraphicSpec::Kind::Line) continue;
-    const QRect expected(qRound(spec.box.left / 15.0), qRound(spec.box.top / 15.0),
-                         qRound((spec.box.left + spec.box.width) / 15.0) - qRound(spec.box.left / 15.0),
-                         qRound((spec.box.top + spec.box.height) / 15.0) - qRound(spec.box.top / 15.0));
-    EXPECT_EQ(Child<QWidget>(form(), spec.name)->geometry(), expected) << spec.name;
+  for (const GraphicSpec& row : Form1Graphics()) {
+    if (row.kind == GraphicSpec::Kind::Line) continue;
+    const QRect expected(qRound(row.box.left / 15.0), qRound(row.box.top / 15.0),
+                         qRound((row.box.left + row.box.width) / 15.0) - qRound(row.box.left / 15.0),
+                         qRound((row.box.top + row.box.height) / 15.0) - qRound(row.box.top / 15.0));
+    EXPECT_EQ(Child<QWidget>(form(), row.name)->geometry(), expected) << row.name;
   }
   EXPECT_EQ(Child<QWidget>(form(), "List1")->geometry(), QRect(42, 72, 65, 164));
   EXPECT_EQ(Child<QWidget>(form(), "List3")->geometry(), QRect(186, 72, 65, 196));
@@ -61,9 +61,9 @@ TEST_F(LayoutTest, ListsShowEveryEntryWithoutScrolling) {
 TEST_F(LayoutTest, ControlsAreStackedFromTheBottomUp) {
   const QObjectList& children = form().children();
   qsizetype previous = -1;
-  for (const GraphicSpec& spec : Form1Graphics()) {
-    const qsizetype at = children.indexOf(Child<QWidget>(form(), spec.name));
-    EXPECT_GT(at, previous) << spec.name;
+  for (const GraphicSpec& row : Form1Graphics()) {
+    const qsizetype at = children.indexOf(Child<QWidget>(form(), row.name));
+    EXPECT_GT(at, previous) << row.name;
     previous = at;
   }
   for (const char* input : {"List1", "List4", "Command1", "Command3", "Text1"}) {
@@ -113,10 +113,10 @@ TEST_F(LayoutTest, TextsFontsAndColoursAreAsDesigned) {
 // A caption that fits its one-line box in Verdana stays on one line in the
 // face that stands in for it.
 TEST_F(LayoutTest, OneLineCaptionsFitTheirBoxes) {
-  for (const GraphicSpec& spec : Form1Graphics()) {
-    if (spec.kind != GraphicSpec::Kind::Label || spec.name == "Label23") continue;
-    auto* label = Child<QLabel>(form(), spec.name);
-    EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text()), label->width()) << spec.name;
+  for (const GraphicSpec& row : Form1Graphics()) {
+    if (row.kind != GraphicSpec::Kind::Label || row.name == "Label23") continue;
+    auto* label = Child<QLabel>(form(), row.name);
+    EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text()), label->width()) << row.name;
   }
 }
 

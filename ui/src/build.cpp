@@ -36,22 +36,22 @@ QFont FittedFont(QFont font, const QString& caption, const QRect& box) {
   return font;
 }
 
-QLabel* MakeLabel(const GraphicSpec& spec, QWidget* parent, ColorValue standard_back) {
-  const QString caption = Text(spec.caption);
+QLabel* MakeLabel(const GraphicSpec& row, QWidget* parent, ColorValue standard_back) {
+  const QString caption = Text(row.caption);
   auto* label = new QLabel(caption, parent);
-  label->setFont(FittedFont(ControlFont(spec.points, spec.bold, spec.underline), caption,
-                            spec.box.pixels()));
-  label->setAlignment(AlignmentOf(spec.align));
+  label->setFont(FittedFont(ControlFont(row.points, row.bold, row.underline), caption,
+                            row.box.pixels()));
+  label->setAlignment(AlignmentOf(row.align));
   // A caption wider than a box of several lines wraps at blanks; a one-line
   // box keeps its caption on its line.
-  label->setWordWrap(spec.box.pixels().height() >= 2 * QFontMetrics(label->font()).lineSpacing());
+  label->setWordWrap(row.box.pixels().height() >= 2 * QFontMetrics(label->font()).lineSpacing());
   label->setAutoFillBackground(true);
   QPalette palette = label->palette();
-  palette.setColor(QPalette::Window, ScreenColor(spec.back.value_or(standard_back), palette));
-  palette.setColor(QPalette::WindowText, ScreenColor(spec.fore.value_or(kButtonTextColor), palette));
+  palette.setColor(QPalette::Window, ScreenColor(row.back.value_or(standard_back), palette));
+  palette.setColor(QPalette::WindowText, ScreenColor(row.fore.value_or(kButtonTextColor), palette));
   label->setPalette(palette);
-  label->setGeometry(spec.box.pixels());
-  if (!spec.accessible.empty()) label->setAccessibleName(Text(spec.accessible));
+  label->setGeometry(row.box.pixels());
+  if (!row.accessible.empty()) label->setAccessibleName(Text(row.accessible));
   return label;
 }
 
@@ -101,24 +101,24 @@ QString Text(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QWidget* MakeGraphic(const GraphicSpec& spec, QWidget* parent, ColorValue standard_back) {
+QWidget* MakeGraphic(const GraphicSpec& row, QWidget* parent, ColorValue standard_back) {
   QWidget* widget = nullptr;
-  switch (spec.kind) {
-    case GraphicSpec::Kind::Label: widget = MakeLabel(spec, parent, standard_back); break;
-    case GraphicSpec::Kind::Line: widget = new LineWidget(spec.from, spec.to, spec.width, parent); break;
+  switch (row.kind) {
+    case GraphicSpec::Kind::Label: widget = MakeLabel(row, parent, standard_back); break;
+    case GraphicSpec::Kind::Line: widget = new LineWidget(row.from, row.to, row.width, parent); break;
     case GraphicSpec::Kind::Shape:
-      widget = new ShapeWidget(spec.shape, spec.fore.value_or(0), spec.back, parent);
-      widget->setGeometry(spec.box.pixels());
+      widget = new ShapeWidget(row.shape, row.fore.value_or(0), row.back, parent);
+      widget->setGeometry(row.box.pixels());
       break;
   }
-  widget->setObjectName(Text(spec.name));
+  widget->setObjectName(Text(row.name));
   return widget;
 }
 
-QListWidget* MakeList(const ListSpec& spec, QWidget* parent) {
+QListWidget* MakeList(const ListSpec& row, QWidget* parent) {
   auto* list = new BandList(parent);
-  list->setObjectName(Text(spec.name));
-  list->setAccessibleName(Text(spec.accessible_name));
+  list->setObjectName(Text(row.name));
+  list->setAccessibleName(Text(row.accessible_name));
   list->setFont(ControlFont(9.75));
   list->setSelectionMode(QAbstractItemView::SingleSelection);
   list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -131,23 +131,23 @@ QListWidget* MakeList(const ListSpec& spec, QWidget* parent) {
   palette.setColor(QPalette::Text, ScreenColor(kListTextColor, palette));
   list->setPalette(palette);
   const int row_height = static_cast<int>(Pixels(kListRowTwips));
-  for (std::string_view entry : spec.entries) {
+  for (std::string_view entry : row.entries) {
     auto* item = new QListWidgetItem(Text(entry), list);
     item->setSizeHint(QSize(0, row_height));
   }
-  list->setGeometry(spec.box.pixels());
+  list->setGeometry(row.box.pixels());
   return list;
 }
 
-QPushButton* MakeButton(const ButtonSpec& spec, QWidget* parent) {
-  auto* button = new QPushButton(Text(spec.caption), parent);
-  button->setObjectName(Text(spec.name));
+QPushButton* MakeButton(const ButtonSpec& row, QWidget* parent) {
+  auto* button = new QPushButton(Text(row.caption), parent);
+  button->setObjectName(Text(row.name));
   button->setFont(ControlFont(9.75));
   button->setAutoDefault(false);
   button->setDefault(false);
-  button->setToolTip(Text(spec.tooltip));
-  button->setAccessibleName(Text(spec.accessible_name));
-  button->setGeometry(spec.box.pixels());
+  button->setToolTip(Text(row.tooltip));
+  button->setAccessibleName(Text(row.accessible_name));
+  button->setGeometry(row.box.pixels());
   return button;
 }
 

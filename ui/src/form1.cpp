@@ -77,12 +77,12 @@ Form1::Form1(MessageBoxes* boxes, QWidget* parent)
 Form1::~Form1() { record_.SetObserver(nullptr); }
 
 void Form1::BuildGraphics() {
-  for (const GraphicSpec& spec : Form1Graphics()) {
-    QWidget* widget = MakeGraphic(spec, this, kButtonFaceColor);
-    if (const int slot = SlotOf(kResultLabels, spec.name); slot >= 0) {
+  for (const GraphicSpec& row : Form1Graphics()) {
+    QWidget* widget = MakeGraphic(row, this, kButtonFaceColor);
+    if (const int slot = SlotOf(kResultLabels, row.name); slot >= 0) {
       results_[static_cast<std::size_t>(slot)] = static_cast<QLabel*>(widget);
     }
-    if (const int slot = SlotOf(kBandShapes, spec.name); slot >= 0) {
+    if (const int slot = SlotOf(kBandShapes, row.name); slot >= 0) {
       bands_[static_cast<std::size_t>(slot)] = static_cast<ShapeWidget*>(widget);
     }
   }
@@ -103,9 +103,9 @@ void Form1::BuildDrawingDescription() {
 void Form1::DescribeDrawing() { drawing_->setAccessibleDescription(DrawingDescription(painted_)); }
 
 void Form1::BuildLists() {
-  const auto specs = Form1Lists();
-  for (std::size_t i = 0; i < specs.size(); ++i) {
-    lists_[i] = MakeList(specs[i], this);
+  const auto rows = Form1Lists();
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    lists_[i] = MakeList(rows[i], this);
     const auto list = static_cast<ListId>(i);
     connect(lists_[i], &QListWidget::itemSelectionChanged, this,
             [this, list] { ListSelectionChanged(list); });
@@ -113,8 +113,8 @@ void Form1::BuildLists() {
 }
 
 void Form1::BuildButtons() {
-  const auto specs = Form1Buttons();
-  for (std::size_t i = 0; i < specs.size(); ++i) buttons_[i] = MakeButton(specs[i], this);
+  const auto rows = Form1Buttons();
+  for (std::size_t i = 0; i < rows.size(); ++i) buttons_[i] = MakeButton(rows[i], this);
   connect(buttons_[0], &QPushButton::clicked, this, [this] { Command1_Click(record_, *boxes_); });
   connect(buttons_[1], &QPushButton::clicked, this, [this] { Command2_Click(record_, *boxes_); });
   connect(buttons_[2], &QPushButton::clicked, this, [this] {

@@ -26,28 +26,28 @@ constexpr GraphicSpec Shape(std::string_view name, ShapeKind shape, TwipBox box,
 
 // A swatch of the colour legend, level with the list row of its position.
 constexpr GraphicSpec Swatch(std::string_view name, std::string_view caption, int position) {
-  GraphicSpec spec = Label(name, {135, 1080 + kListRowTwips * position, 375, 255}, caption, 9);
-  spec.align = Align::Centre;
-  spec.back = kBandColors[static_cast<std::size_t>(position)];
-  if (position == 0 || position == 7) spec.fore = 0x00FFFFFF;  // white on black and violet
-  return spec;
+  GraphicSpec row = Label(name, {135, 1080 + kListRowTwips * position, 375, 255}, caption, 9);
+  row.align = Align::Centre;
+  row.back = kBandColors[static_cast<std::size_t>(position)];
+  if (position == 0 || position == 7) row.fore = 0x00FFFFFF;  // white on black and violet
+  return row;
 }
 
-constexpr GraphicSpec With(GraphicSpec spec, Align align, std::optional<ColorValue> fore = {}) {
-  spec.align = align;
-  if (fore) spec.fore = fore;
-  return spec;
+constexpr GraphicSpec With(GraphicSpec row, Align align, std::optional<ColorValue> fore = {}) {
+  row.align = align;
+  if (fore) row.fore = fore;
+  return row;
 }
 
-constexpr GraphicSpec Named(GraphicSpec spec, std::string_view accessible) {
-  spec.accessible = accessible;
-  return spec;
+constexpr GraphicSpec Named(GraphicSpec row, std::string_view accessible) {
+  row.accessible = accessible;
+  return row;
 }
 
-constexpr GraphicSpec Styled(GraphicSpec spec, bool bold, bool underline) {
-  spec.bold = bold;
-  spec.underline = underline;
-  return spec;
+constexpr GraphicSpec Styled(GraphicSpec row, bool bold, bool underline) {
+  row.bold = bold;
+  row.underline = underline;
+  return row;
 }
 
 constexpr std::array kGraphics = {

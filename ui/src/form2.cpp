@@ -50,7 +50,7 @@ Form2::Form2()
   QPalette palette = this->palette();
   palette.setColor(QPalette::Window, Qt::white);
   setPalette(palette);
-  for (const GraphicSpec& spec : kLabels) MakeGraphic(spec, this, kWhite);
+  for (const GraphicSpec& row : kLabels) MakeGraphic(row, this, kWhite);
   auto* image = new QLabel(this);
   image->setObjectName("Image1");
   EnsureResources();
