@@ -207,34 +207,37 @@ std::size_t LayOut(bool negative, std::string_view digits, int exponent, char* o
   return static_cast<std::size_t>(p - out);
 }
 
-// %.15G through the shortest text that reads back as the same double. When
-// that has at most 15 significant digits it is also the double rounded to 15
-// digits (a normal double lies within half an ulp of it, far inside half a
-// step of the 15-digit grid), so only the layout is left to do.
-bool ShortestAsPercent15G(double value, char* out, std::size_t& size) {
-  char sci[32];
-  const auto end = std::to_chars(sci, sci + sizeof sci, value, std::chars_format::scientific).ptr;
-  const std::string_view text(sci, static_cast<std::size_t>(end - sci));
-  const std::size_t e = text.find('e');
-  const bool negative = text[0] == '-';
-  char digits[20];
-  std::size_t n = 0;
-  for (std::size_t i = negative ? 1 : 0; i < e; ++i) {
-    if (text[i] != '.' && n < sizeof digits) digits[n++] = text[i];
+// The values the conversions write are mostly short decimals: m / 10^k with
+// few digits. When some m < 10^15 divided by 10^k gives the value back
+// exactly, that decimal reads as the value, and so it is also the value
+// rounded to 15 digits: a normal double lies within half an ulp of it, far
+// inside half a step of the 15-digit grid. The smallest k gives it without
+// trailing zeros.
+bool ShortDecimal(double value, char* out, std::size_t& size) {
+  static constexpr double kPowers[] = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8};
+  const double magnitude = std::fabs(value);
+  if (!std::isnormal(magnitude) || magnitude >= 1e15 || magnitude < 1e-8) return false;
+  for (int k = 0; k < 9; ++k) {
+    const double m = std::nearbyint(magnitude * kPowers[k]);
+    if (m >= 1e15) return false;
+    if (m / kPowers[k] != magnitude) continue;
+    char digits[20];
+    const auto end = std::to_chars(digits, digits + sizeof digits, static_cast<std::uint64_t>(m)).ptr;
+    const auto n = static_cast<int>(end - digits);
+    size = LayOut(value < 0, std::string_view(digits, static_cast<std::size_t>(n)), n - 1 - k, out);
+    return true;
   }
-  if (n > 15) return false;
-  int exponent = 0;
-  const std::size_t exp_start = e + 1 + (text[e + 1] == '+' ? 1 : 0);
-  std::from_chars(text.data() + exp_start, text.data() + text.size(), exponent);
-  size = LayOut(negative, std::string_view(digits, n), exponent, out);
-  return true;
+  return false;
 }
 
 }  // namespace
 
 NumberTextBuffer::NumberTextBuffer(double value) {
   if (value == 0.0) value = 0.0;  // -0 is written 0
-  if ((std::isnormal(value) || value == 0) && ShortestAsPercent15G(value, chars_, size_)) return;
+  if (value == 0.0 || ShortDecimal(value, chars_, size_)) {
+    if (value == 0.0) chars_[0] = '0', size_ = 1;
+    return;
+  }
   // to_chars in general format with a precision is exactly %.15g; only the
   // exponent letter (and inf/nan) need upper case to match %.15G.
   const auto result =

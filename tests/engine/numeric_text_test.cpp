@@ -93,9 +93,12 @@ TEST(NumberText, MatchesPrintfAcrossDoubles) {
   std::uniform_real_distribution<double> mantissa(-10, 10);
   std::uniform_int_distribution<int> exponent(-330, 310);
   char expected[64];
+  std::uniform_int_distribution<std::int64_t> digits(1, 999999999);
+  std::uniform_int_distribution<int> places(0, 12);
   for (int i = 0; i < 300000; ++i) {
-    const double value = i % 3 == 0 ? std::bit_cast<double>(random())
-                                    : mantissa(random) * std::pow(10.0, exponent(random));
+    double value = i % 3 == 0 ? std::bit_cast<double>(random())
+                              : mantissa(random) * std::pow(10.0, exponent(random));
+    if (i % 3 == 2) value = static_cast<double>(digits(random)) / std::pow(10.0, places(random));
     if (!std::isfinite(value) || value == 0) continue;
     std::snprintf(expected, sizeof expected, "%.15G", value);
     ASSERT_EQ(NumberText(value), expected) << value;
