@@ -4,7 +4,6 @@
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <limits>
 
 #include "stripewise/runtime_error.h"
 
@@ -233,11 +232,12 @@ bool ShortDecimal(double value, char* out, std::size_t& size) {
 }  // namespace
 
 NumberTextBuffer::NumberTextBuffer(double value) {
-  if (value == 0.0) value = 0.0;  // -0 is written 0
-  if (value == 0.0 || ShortDecimal(value, chars_, size_)) {
-    if (value == 0.0) chars_[0] = '0', size_ = 1;
+  if (value == 0.0) {  // -0 too is written 0
+    chars_[0] = '0';
+    size_ = 1;
     return;
   }
+  if (ShortDecimal(value, chars_, size_)) return;
   // to_chars in general format with a precision is exactly %.15g; only the
   // exponent letter (and inf/nan) need upper case to match %.15G.
   const auto result =
