@@ -93,9 +93,7 @@ void ClickAt(const QRect& window, QPoint at) {
 }
 
 QPoint ListRow(int list, int row) {
-  const QRect box = ui::Form1Lists()[static_cast<std::size_t>(list)].box.pixels();
-  const int row_height = static_cast<int>(ui::Pixels(ui::kListRowTwips));
-  return {box.left() + box.width() / 2, box.top() + 2 + row * row_height + row_height / 2};
+  return ui::Form1Lists()[static_cast<std::size_t>(list)].RowBox(row).center();
 }
 
 // The centre of a drawn control of the main window.

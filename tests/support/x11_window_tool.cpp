@@ -20,13 +20,9 @@ namespace {
 
 int PrintCentre(std::string_view control, int row) {
   using namespace stripewise::ui;
-  const int row_height = static_cast<int>(Pixels(kListRowTwips));
   QRect box;
   for (const auto& list : Form1Lists()) {
-    if (list.name == control) {
-      box = list.box.pixels();
-      box = QRect(box.left(), box.top() + 2 + row * row_height, box.width(), row_height);
-    }
+    if (list.name == control) box = list.RowBox(row);
   }
   for (const auto& button : Form1Buttons()) {
     if (button.name == control) box = button.box.pixels();

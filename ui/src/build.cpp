@@ -124,16 +124,15 @@ QListWidget* MakeList(const ListSpec& row, QWidget* parent) {
   list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   list->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  list->setLineWidth(2);
+  list->setLineWidth(kListFramePixels);
   list->setUniformItemSizes(true);
   list->setItemDelegate(new EntryDelegate(list));
   QPalette palette = list->palette();
   palette.setColor(QPalette::Text, ScreenColor(kListTextColor, palette));
   list->setPalette(palette);
-  const int row_height = static_cast<int>(Pixels(kListRowTwips));
   for (std::string_view entry : row.entries) {
     auto* item = new QListWidgetItem(Text(entry), list);
-    item->setSizeHint(QSize(0, row_height));
+    item->setSizeHint(QSize(0, row.RowBox(0).height()));
   }
   list->setGeometry(row.box.pixels());
   return list;

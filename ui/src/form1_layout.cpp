@@ -119,6 +119,13 @@ constexpr std::array kButtons = {
 
 QRect TwipBox::pixels() const { return PixelBox(left, top, width, height); }
 
+QRect ListSpec::RowBox(int row) const {
+  const QRect list = box.pixels();
+  const int height = static_cast<int>(Pixels(kListRowTwips));
+  return QRect(list.left() + kListFramePixels, list.top() + kListFramePixels + row * height,
+               list.width() - 2 * kListFramePixels, height);
+}
+
 std::span<const GraphicSpec> Form1Graphics() { return kGraphics; }
 std::span<const ListSpec> Form1Lists() { return kLists; }
 std::span<const ButtonSpec> Form1Buttons() { return kButtons; }

@@ -49,6 +49,10 @@ struct ListSpec {
   int tab_index;
   std::span<const std::string_view> entries;
   std::string_view accessible_name;
+
+  // Where an entry lies, in the window's pixels: rows of kListRowTwips
+  // inside a frame of kListFramePixels.
+  QRect RowBox(int row) const;
 };
 
 // A push button.
@@ -78,6 +82,7 @@ inline constexpr std::string_view kText1Tooltip = "Input / Output Box";
 inline constexpr ColorValue kResultColor = 0x00FF0000;  // blue results
 inline constexpr ColorValue kListTextColor = 0x00C00000;  // dark blue entries
 inline constexpr int kListRowTwips = 240;
+inline constexpr int kListFramePixels = 2;
 
 // The area of the resistor drawing, described in words to screen readers.
 inline constexpr TwipBox kDrawingBox{5415, 1575, 2610, 2295};
