@@ -1,12 +1,11 @@
 // Stripewise: the resistor colour-code converter.
-#include <QApplication>
-#include <QIcon>
-
-#include <cstdio>
-#include <cstdlib>
-
 #include <stripewise_ui/look.h>
 #include <stripewise_ui/program.h>
+
+#include <QApplication>
+#include <QIcon>
+#include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -23,7 +22,8 @@ bool HasDisplay() {
 
 int main(int argc, char** argv) {
   if (!HasDisplay()) {
-    std::fputs("stripewise: no graphical display (DISPLAY and WAYLAND_DISPLAY are unset)\n", stderr);
+    std::fputs("stripewise: no graphical display (DISPLAY and WAYLAND_DISPLAY are unset)\n",
+               stderr);
     return 1;
   }
   QApplication app(argc, argv);

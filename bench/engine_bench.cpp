@@ -1,7 +1,6 @@
 // Time of one complete conversion on the plain record, message boxes answered
 // at once.
 #include <benchmark/benchmark.h>
-
 #include <stripewise/engine.h>
 
 namespace {
@@ -58,7 +57,7 @@ BENCHMARK_CAPTURE(BM_Command2_Click, 4700, "4700");
 BENCHMARK_CAPTURE(BM_Command2_Click, 4.75, "4.75");
 BENCHMARK_CAPTURE(BM_Command2_Click, 0.47, "0.47");
 BENCHMARK_CAPTURE(BM_Command2_Click, 99999999999, "99999999999");
-BENCHMARK_CAPTURE(BM_Command2_Click, refused_12.34, "12.34");
+BENCHMARK_CAPTURE(BM_Command2_Click, refused_12 .34, "12.34");
 
 }  // namespace
 

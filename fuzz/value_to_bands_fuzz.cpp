@@ -1,14 +1,14 @@
 // Feeds arbitrary text to "Color Code Name". Every run must end in one of two
 // ways: one message box with nothing written but the focus, or the three bands
 // set, Text1 rewritten and the bands-to-value results complete.
+#include <stripewise/engine.h>
+
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
-
-#include <stripewise/engine.h>
 
 namespace {
 
@@ -37,8 +37,9 @@ bool IsCompleteRun(const std::vector<Effect>& e, bool tolerance_selected) {
   std::vector<Effect> expected = {Effect::List1, Effect::Shape2, Effect::List2, Effect::Shape3,
                                   Effect::List3, Effect::Shape4, Effect::Text1, Effect::Text1};
   if (tolerance_selected) expected.insert(expected.end(), {Effect::Label27, Effect::Shape5});
-  expected.insert(expected.end(), {Effect::Label26, Effect::Label28, Effect::Label31, Effect::Label8,
-                                   Effect::Label32, Effect::Shape2, Effect::Shape3, Effect::Shape4});
+  expected.insert(expected.end(),
+                  {Effect::Label26, Effect::Label28, Effect::Label31, Effect::Label8,
+                   Effect::Label32, Effect::Shape2, Effect::Shape3, Effect::Shape4});
   return e == expected;
 }
 
@@ -59,8 +60,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   if (boxes.shown > 0) {
     Require(boxes.shown == 1, "more than one message", text);
-    Require(log.effects.empty() || (log.effects.size() == 1 && log.effects[0] == Effect::Text1Focus),
-            "a refusal wrote to the window", text);
+    Require(
+        log.effects.empty() || (log.effects.size() == 1 && log.effects[0] == Effect::Text1Focus),
+        "a refusal wrote to the window", text);
   } else {
     Require(IsCompleteRun(log.effects, tolerance >= 0), "a run stopped half-way", text);
     Require(form.Text1().size() <= 11, "Text1 longer than 11 characters", text);

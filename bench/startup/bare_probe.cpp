@@ -1,8 +1,8 @@
 // The least a Qt Widgets program can show: one label in the same font.
+#include <stripewise_ui/look.h>
+
 #include <QApplication>
 #include <QLabel>
-
-#include <stripewise_ui/look.h>
 
 #include "first_paint.h"
 

@@ -7,7 +7,6 @@
 #include <QEvent>
 #include <QTimer>
 #include <QWidget>
-
 #include <cstdio>
 #include <ctime>
 

@@ -2,7 +2,6 @@
 // peak memory of the process, beside a bare Qt window. Run it on a display
 // (xvfb-run for a virtual one).
 #include <benchmark/benchmark.h>
-
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -38,7 +37,8 @@ bool RunProbe(const char* path, double& seconds, long& peak_kib) {
   close(out[1]);
   std::string printed;
   char buffer[64];
-  for (ssize_t n; spawned && (n = read(out[0], buffer, sizeof buffer)) > 0;) printed.append(buffer, static_cast<std::size_t>(n));
+  for (ssize_t n; spawned && (n = read(out[0], buffer, sizeof buffer)) > 0;)
+    printed.append(buffer, static_cast<std::size_t>(n));
   close(out[0]);
   int status = 0;
   rusage usage{};
@@ -61,8 +61,14 @@ void StartUp(benchmark::State& state, const char* probe) {
   state.counters["peak_KiB"] = static_cast<double>(peak);
 }
 
-BENCHMARK_CAPTURE(StartUp, bare_window, BARE_PROBE)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
-BENCHMARK_CAPTURE(StartUp, stripewise, STRIPEWISE_PROBE)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK_CAPTURE(StartUp, bare_window, BARE_PROBE)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(20);
+BENCHMARK_CAPTURE(StartUp, stripewise, STRIPEWISE_PROBE)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(20);
 
 }  // namespace
 

@@ -1,8 +1,8 @@
 // The program's own start-up, ended at the first paint of the main window.
-#include <QApplication>
-
 #include <stripewise_ui/look.h>
 #include <stripewise_ui/program.h>
+
+#include <QApplication>
 
 #include "first_paint.h"
 

@@ -59,9 +59,10 @@ void WriteUnits(Form1Record& form) {
   form.SetCaption(LabelId::Label26, "Ohm Tolerence");
   const bool mega = ValueOfText(form.Text1()) >= 1000000;
   const double divisor = mega ? 1000000 : 1000;
-  form.SetCaption(LabelId::Label28, NumberTextBuffer(CheckedDiv(ValueOfText(form.Text1()), divisor)));
-  form.SetCaption(LabelId::Label31,
-                  NumberTextBuffer(CheckedDiv(ValueOfText(form.Caption(LabelId::Label27)), divisor)));
+  form.SetCaption(LabelId::Label28,
+                  NumberTextBuffer(CheckedDiv(ValueOfText(form.Text1()), divisor)));
+  form.SetCaption(LabelId::Label31, NumberTextBuffer(CheckedDiv(
+                                        ValueOfText(form.Caption(LabelId::Label27)), divisor)));
   form.SetCaption(LabelId::Label8, mega ? "Mega-Ohm" : "Kilo-Ohm");
   form.SetCaption(LabelId::Label32, mega ? "Mega-Ohm Tolerence" : "Kilo-Ohm Tolerence");
 }

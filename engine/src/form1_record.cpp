@@ -18,9 +18,12 @@ Effect EffectOf(ShapeId shape) {
 int ListCount(ListId list) {
   switch (list) {
     case ListId::List1:
-    case ListId::List2: return static_cast<int>(kDigitEntries.size());
-    case ListId::List3: return static_cast<int>(kMultiplierEntries.size());
-    case ListId::List4: return static_cast<int>(kToleranceEntries.size());
+    case ListId::List2:
+      return static_cast<int>(kDigitEntries.size());
+    case ListId::List3:
+      return static_cast<int>(kMultiplierEntries.size());
+    case ListId::List4:
+      return static_cast<int>(kToleranceEntries.size());
   }
   return 0;
 }
@@ -33,10 +36,17 @@ void Form1Record::SetListIndex(ListId list, std::int16_t position) {
   Report(EffectOf(list));
   if (position < 0) return;
   switch (list) {
-    case ListId::List1: List1_Click(); break;
-    case ListId::List2: List2_Click(); break;
-    case ListId::List3: List3_Click(); break;
-    case ListId::List4: break;  // the tolerance list has no click handler
+    case ListId::List1:
+      List1_Click();
+      break;
+    case ListId::List2:
+      List2_Click();
+      break;
+    case ListId::List3:
+      List3_Click();
+      break;
+    case ListId::List4:
+      break;  // the tolerance list has no click handler
   }
 }
 

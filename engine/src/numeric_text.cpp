@@ -36,9 +36,12 @@ bool IsDigit(int c) { return c >= '0' && c <= '9'; }
 
 int DigitIn(int c, unsigned radix) {
   int d = -1;
-  if (IsDigit(c)) d = c - '0';
-  else if (c >= 'a' && c <= 'f') d = c - 'a' + 10;
-  else if (c >= 'A' && c <= 'F') d = c - 'A' + 10;
+  if (IsDigit(c))
+    d = c - '0';
+  else if (c >= 'a' && c <= 'f')
+    d = c - 'a' + 10;
+  else if (c >= 'A' && c <= 'F')
+    d = c - 'A' + 10;
   return d >= 0 && static_cast<unsigned>(d) < radix ? d : -1;
 }
 
@@ -77,7 +80,7 @@ bool ReadExponent(Reader& in, long& exponent) {
 // The decimal number at the reader: its text in the canonical form
 // from_chars takes, and its digits as an integer while they stay exact.
 struct DecimalText {
-  std::string chars;           // digits, optional '.', digits
+  std::string chars;  // digits, optional '.', digits
   bool negative = false;
   bool has_digits = false;
   std::uint64_t mantissa = 0;  // the significant digits, while exact
@@ -221,7 +224,8 @@ bool ShortDecimal(double value, char* out, std::size_t& size) {
     if (m >= 1e15) return false;
     if (m / kPowers[k] != magnitude) continue;
     char digits[20];
-    const auto end = std::to_chars(digits, digits + sizeof digits, static_cast<std::uint64_t>(m)).ptr;
+    const auto end =
+        std::to_chars(digits, digits + sizeof digits, static_cast<std::uint64_t>(m)).ptr;
     const auto n = static_cast<int>(end - digits);
     size = LayOut(value < 0, std::string_view(digits, static_cast<std::size_t>(n)), n - 1 - k, out);
     return true;
@@ -295,7 +299,8 @@ double CheckedMul(double a, double b) {
   if (std::isnan(r) && !std::isnan(a) && !std::isnan(b)) {
     throw RuntimeError(ErrorKind::InvalidOperation);
   }
-  if (std::isinf(r) && std::isfinite(a) && std::isfinite(b)) throw RuntimeError(ErrorKind::Overflow);
+  if (std::isinf(r) && std::isfinite(a) && std::isfinite(b))
+    throw RuntimeError(ErrorKind::Overflow);
   return r;
 }
 
@@ -305,7 +310,8 @@ double CheckedDiv(double a, double b) {
     throw RuntimeError(ErrorKind::InvalidOperation);
   }
   if (b == 0.0 && std::isfinite(a)) throw RuntimeError(ErrorKind::DivisionByZero);
-  if (std::isinf(r) && std::isfinite(a) && std::isfinite(b)) throw RuntimeError(ErrorKind::Overflow);
+  if (std::isinf(r) && std::isfinite(a) && std::isfinite(b))
+    throw RuntimeError(ErrorKind::Overflow);
   return r;
 }
 

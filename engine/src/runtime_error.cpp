@@ -5,12 +5,18 @@ namespace {
 
 const char* Describe(ErrorKind kind) {
   switch (kind) {
-    case ErrorKind::TypeMismatch: return "Type mismatch";
-    case ErrorKind::Overflow: return "Overflow";
-    case ErrorKind::DivisionByZero: return "Division by zero";
-    case ErrorKind::InvalidOperation: return "Invalid floating-point operation";
-    case ErrorKind::InvalidPosition: return "Invalid list position";
-    case ErrorKind::InvalidArgument: return "Invalid procedure call or argument";
+    case ErrorKind::TypeMismatch:
+      return "Type mismatch";
+    case ErrorKind::Overflow:
+      return "Overflow";
+    case ErrorKind::DivisionByZero:
+      return "Division by zero";
+    case ErrorKind::InvalidOperation:
+      return "Invalid floating-point operation";
+    case ErrorKind::InvalidPosition:
+      return "Invalid list position";
+    case ErrorKind::InvalidArgument:
+      return "Invalid procedure call or argument";
   }
   return "Runtime error";
 }

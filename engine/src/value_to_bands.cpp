@@ -67,8 +67,8 @@ Coding FourCharacters(Form1Record& form, std::string_view t, double v) {
   return {Digit(FirstChar(t)), Digit(NthChar(t, 2)), 2, NewText::Digits, "00"};
 }
 
-void Refuse(Form1Record& form, MessageBoxes& boxes, std::string_view prompt,
-            std::string_view title, MsgBoxStyle style, bool focus) {
+void Refuse(Form1Record& form, MessageBoxes& boxes, std::string_view prompt, std::string_view title,
+            MsgBoxStyle style, bool focus) {
   boxes.MsgBox(prompt, title, style);
   if (focus) form.FocusText1();
 }
@@ -96,8 +96,12 @@ std::optional<Coding> ChooseCoding(Form1Record& form, MessageBoxes& boxes) {
     Refuse(form, boxes, kLargeFractionPrompt, kLargeFractionTitle, MsgBoxStyle::OkOnly, true);
   } else if (length >= 6 && length <= 11 && v <= 99999999999) {
     const int scale = static_cast<int>(length) - 2;
-    return Coding{Digit(FirstChar(t)), Digit(NthChar(t, 2)), static_cast<std::int16_t>(scale),
-                  NewText::Scaled, "", scale};
+    return Coding{Digit(FirstChar(t)),
+                  Digit(NthChar(t, 2)),
+                  static_cast<std::int16_t>(scale),
+                  NewText::Scaled,
+                  "",
+                  scale};
   } else {
     // 10^11 ohm and more: beyond every multiplier the list has.
     RefuseOutOfRange(form, boxes);
@@ -111,13 +115,19 @@ std::string DigitsText(const Form1Record& form) {
 
 void WriteNewText(Form1Record& form, const Coding& coding) {
   switch (coding.text) {
-    case NewText::Normalised: form.SetText1(form.ValueText); break;
-    case NewText::Digits: form.SetText1(DigitsText(form) + std::string(coding.suffix)); break;
-    case NewText::Scaled:
-      form.SetText1(NumberTextBuffer(
-          CheckedMul(PowerOfTen(coding.scale), TextToInt32(DigitsText(form)))));
+    case NewText::Normalised:
+      form.SetText1(form.ValueText);
       break;
-    case NewText::Reduced: form.SetText1(form.ReducedText); break;
+    case NewText::Digits:
+      form.SetText1(DigitsText(form) + std::string(coding.suffix));
+      break;
+    case NewText::Scaled:
+      form.SetText1(
+          NumberTextBuffer(CheckedMul(PowerOfTen(coding.scale), TextToInt32(DigitsText(form)))));
+      break;
+    case NewText::Reduced:
+      form.SetText1(form.ReducedText);
+      break;
   }
 }
 

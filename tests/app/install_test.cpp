@@ -1,12 +1,12 @@
 // What `cmake --install` and the Debian package put in place, checked with
 // the desktop's own validators.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -41,21 +41,25 @@ std::vector<std::string> InstalledFiles() {
 }
 
 TEST(Install, PutsEverythingInItsStandardPlaceAndPassesTheValidators) {
-  const fs::path prefix = fs::temp_directory_path() / ("stripewise-install-" + std::to_string(getpid()));
+  const fs::path prefix =
+      fs::temp_directory_path() / ("stripewise-install-" + std::to_string(getpid()));
   fs::remove_all(prefix);
-  const Ran install = Shell("cmake --install '" STRIPEWISE_BUILD_DIR "' --prefix '" + prefix.string() + "'");
+  const Ran install =
+      Shell("cmake --install '" STRIPEWISE_BUILD_DIR "' --prefix '" + prefix.string() + "'");
   ASSERT_TRUE(install.ok) << install.out;
   for (const std::string& file : InstalledFiles()) EXPECT_TRUE(fs::exists(prefix / file)) << file;
   const fs::path program = prefix / "bin/stripewise";
   EXPECT_NE(fs::status(program).permissions() & fs::perms::owner_exec, fs::perms::none);
 
-  const Ran desktop = Shell("desktop-file-validate '" + (prefix / "share/applications" / (kId + ".desktop")).string() + "'");
+  const Ran desktop = Shell("desktop-file-validate '" +
+                            (prefix / "share/applications" / (kId + ".desktop")).string() + "'");
   EXPECT_TRUE(desktop.ok && desktop.out.empty()) << desktop.out;
   const Ran metainfo = Shell("appstreamcli validate --no-net '" +
-                           (prefix / "share/metainfo" / (kId + ".metainfo.xml")).string() + "'");
-  EXPECT_TRUE(metainfo.ok) << metainfo.out;
-  const Ran screenshot = Shell("grep -c '<image>.*main-window.png</image>' '" +
                              (prefix / "share/metainfo" / (kId + ".metainfo.xml")).string() + "'");
+  EXPECT_TRUE(metainfo.ok) << metainfo.out;
+  const Ran screenshot =
+      Shell("grep -c '<image>.*main-window.png</image>' '" +
+            (prefix / "share/metainfo" / (kId + ".metainfo.xml")).string() + "'");
   EXPECT_EQ(screenshot.out, "1\n");
   fs::remove_all(prefix);
 }

@@ -1,15 +1,16 @@
 // The real program binary on a real X server: started, used once with the
 // mouse and keyboard as a person would, and closed. Run under xvfb-run.
-#include <gtest/gtest.h>
-
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <spawn.h>
+#include <stripewise/band_tables.h>
+#include <stripewise_ui/layout.h>
+#include <stripewise_ui/look.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <QColor>
 #include <QString>
-
 #include <algorithm>
 #include <chrono>
 #include <csignal>
@@ -17,10 +18,6 @@
 #include <string>
 #include <thread>
 #include <vector>
-
-#include <stripewise/band_tables.h>
-#include <stripewise_ui/layout.h>
-#include <stripewise_ui/look.h>
 
 #include "x11_window.h"
 
@@ -46,8 +43,10 @@ class Child {
     char* argv[] = {const_cast<char*>(STRIPEWISE_PROGRAM), nullptr};
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, stderr_path_, O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    if (posix_spawn(&pid_, STRIPEWISE_PROGRAM, &actions, nullptr, argv, envp.data()) != 0) pid_ = -1;
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, stderr_path_,
+                                     O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    if (posix_spawn(&pid_, STRIPEWISE_PROGRAM, &actions, nullptr, argv, envp.data()) != 0)
+      pid_ = -1;
     posix_spawn_file_actions_destroy(&actions);
   }
   ~Child() {
@@ -105,7 +104,8 @@ QPoint Centre(std::string_view name) {
 }
 
 QColor Rgb(ColorValue bgr) {
-  return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF), static_cast<int>(bgr >> 16));
+  return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
+                static_cast<int>(bgr >> 16));
 }
 
 TEST(RealProgram, ConvertsOnceAndEndsWithExitCodeZeroWhenClosed) {
@@ -116,7 +116,7 @@ TEST(RealProgram, ConvertsOnceAndEndsWithExitCodeZeroWhenClosed) {
   const QRect client = display.Geometry(*window);
   EXPECT_EQ(client.size(), QSize(535, 434));
 
-  ClickAt(client, ListRow(3, 5));                          // Gold 5%
+  ClickAt(client, ListRow(3, 5));  // Gold 5%
   ClickAt(client, ui::kText1Box.pixels().center());
   Xdotool("type --delay 20 4700");
   ClickAt(client, ui::Form1Buttons()[1].box.pixels().center());  // Color Code Name

@@ -123,9 +123,11 @@ TEST(Command1Click, MatchesExactDecimalArithmeticOverTheWholeBandSpace) {
           ASSERT_EQ(bench.Caption(LabelId::Label28), Written(ohms.Times(1, shift))) << where;
           ASSERT_EQ(bench.Caption(LabelId::Label31), Written(tol.Times(1, shift))) << where;
           ASSERT_EQ(bench.Caption(LabelId::Label8), mega ? "Mega-Ohm" : "Kilo-Ohm") << where;
-          ASSERT_EQ(bench.Caption(LabelId::Label32), mega ? "Mega-Ohm Tolerence" : "Kilo-Ohm Tolerence");
+          ASSERT_EQ(bench.Caption(LabelId::Label32),
+                    mega ? "Mega-Ohm Tolerence" : "Kilo-Ohm Tolerence");
           ASSERT_EQ(bench.form.FillColor(ShapeId::Shape4), kBandColors[std::size_t(multiplier)]);
-          ASSERT_EQ(bench.form.FillColor(ShapeId::Shape5), kToleranceColors[std::size_t(tolerance)]);
+          ASSERT_EQ(bench.form.FillColor(ShapeId::Shape5),
+                    kToleranceColors[std::size_t(tolerance)]);
           ASSERT_EQ(bench.log.effects.size(), 11u) << where;
           ASSERT_TRUE(bench.boxes.shown.empty()) << where;
         }

@@ -13,7 +13,9 @@ struct Decimal {
   std::int64_t digits;  // non-negative
   int exponent;         // value = digits * 10^exponent
 
-  Decimal Times(std::int64_t factor, int shift) const { return {digits * factor, exponent + shift}; }
+  Decimal Times(std::int64_t factor, int shift) const {
+    return {digits * factor, exponent + shift};
+  }
   // Whether the value is at least 10^power.
   bool AtLeastPowerOfTen(int power) const {
     return digits != 0 && static_cast<int>(std::to_string(digits).size()) - 1 + exponent >= power;
@@ -33,11 +35,14 @@ inline std::string Written(Decimal value) {
   if (lead < -4 || lead >= 15) {
     std::string exp = std::to_string(lead < 0 ? -lead : lead);
     if (exp.size() < 2) exp = "0" + exp;
-    return d.substr(0, 1) + (d.size() > 1 ? "." + d.substr(1) : "") + "E" + (lead < 0 ? "-" : "+") + exp;
+    return d.substr(0, 1) + (d.size() > 1 ? "." + d.substr(1) : "") + "E" + (lead < 0 ? "-" : "+") +
+           exp;
   }
   if (value.exponent >= 0) return d + std::string(static_cast<std::size_t>(value.exponent), '0');
   const int point = static_cast<int>(d.size()) + value.exponent;  // digits before the point
-  if (point > 0) return d.substr(0, static_cast<std::size_t>(point)) + "." + d.substr(static_cast<std::size_t>(point));
+  if (point > 0)
+    return d.substr(0, static_cast<std::size_t>(point)) + "." +
+           d.substr(static_cast<std::size_t>(point));
   return "0." + std::string(static_cast<std::size_t>(-point), '0') + d;
 }
 

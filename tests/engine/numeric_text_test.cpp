@@ -22,18 +22,52 @@ struct ValueCase {
 
 TEST(ValueOfText, ReadsTheLeadingNumber) {
   const ValueCase cases[] = {
-      {"abc", 0},        {"12abc", 12},    {"1 2", 12},        {".47", 0.47},
-      {"-4.7", -4.7},    {"+.5", 0.5},     {"", 0},            {" ", 0},
-      {"\t4\n7 ", 47},   {"1e3", 1000},    {"1E+3", 1000},     {"1d3", 1000},
-      {"2D-2", 0.02},    {"1e", 1},        {"1e+", 1},         {"1ex5", 1},
-      {"--5", 0},        {"-", 0},         {".", 0},           {"1.2.3", 1.2},
-      {"5.", 5},         {"1 e 3", 1000},  {"0.0000235", 0.0000235},
-      {"1E+15", 1e15},   {"99999999999", 99999999999.0},     {"12,5", 12},
-      {"\r5", 0},        {"\xc3\xa9" "5", 0}, {"e5", 0},     {"&", 0},
-      {"&HFF", 255},     {"&hff", 255},    {"&O17", 15},       {"&o777", 511},
-      {"&H", 0},         {"&HFFFFFFFF", -1}, {"&H7FFFFFFF", 2147483647.0},
-      {"&H1FFFFFFFF", -1}, {"&O8", 0},     {"&X5", 0},         {"-&H10", 0},
-      {"0e999999999999999999", 0},         {"1e-400", 0},      {"-1e-400", 0},
+      {"abc", 0},
+      {"12abc", 12},
+      {"1 2", 12},
+      {".47", 0.47},
+      {"-4.7", -4.7},
+      {"+.5", 0.5},
+      {"", 0},
+      {" ", 0},
+      {"\t4\n7 ", 47},
+      {"1e3", 1000},
+      {"1E+3", 1000},
+      {"1d3", 1000},
+      {"2D-2", 0.02},
+      {"1e", 1},
+      {"1e+", 1},
+      {"1ex5", 1},
+      {"--5", 0},
+      {"-", 0},
+      {".", 0},
+      {"1.2.3", 1.2},
+      {"5.", 5},
+      {"1 e 3", 1000},
+      {"0.0000235", 0.0000235},
+      {"1E+15", 1e15},
+      {"99999999999", 99999999999.0},
+      {"12,5", 12},
+      {"\r5", 0},
+      {"\xc3\xa9"
+       "5",
+       0},
+      {"e5", 0},
+      {"&", 0},
+      {"&HFF", 255},
+      {"&hff", 255},
+      {"&O17", 15},
+      {"&o777", 511},
+      {"&H", 0},
+      {"&HFFFFFFFF", -1},
+      {"&H7FFFFFFF", 2147483647.0},
+      {"&H1FFFFFFFF", -1},
+      {"&O8", 0},
+      {"&X5", 0},
+      {"-&H10", 0},
+      {"0e999999999999999999", 0},
+      {"1e-400", 0},
+      {"-1e-400", 0},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(ValueOfText(c.text), c.value) << '"' << c.text << '"';
@@ -41,8 +75,8 @@ TEST(ValueOfText, ReadsTheLeadingNumber) {
 }
 
 TEST(ValueOfText, FailsOnlyBeyondTheRangeOfADouble) {
-  const std::string too_large[] = {"1e400", "-1e309", "1.8e308", "1D99999999999999999999",
-                                   std::string(400, '9'), "0.01e311"};
+  const std::string too_large[] = {
+      "1e400", "-1e309", "1.8e308", "1D99999999999999999999", std::string(400, '9'), "0.01e311"};
   for (const auto& text : too_large) {
     try {
       ValueOfText(text);
@@ -77,12 +111,21 @@ TEST(ValueOfText, AgreesWithStrtodOnDecimalText) {
 
 TEST(NumberText, WritesAsPercent15G) {
   const std::pair<double, const char*> cases[] = {
-      {4.7, "4.7"},           {0.47, "0.47"},       {1000, "1000"},
-      {99000000000, "99000000000"},                 {0.0001, "0.0001"},
-      {0.0000235, "2.35E-05"}, {1e15, "1E+15"},     {-0.0, "0"},
-      {1.0 / 3, "0.333333333333333"},               {47 * 0.1, "4.7"},
-      {0.01 * 0.2, "0.002"},  {1e100, "1E+100"},    {-4.7, "-4.7"},
-      {123456789012345.0, "123456789012345"},       {1234567890123456.0, "1.23456789012346E+15"},
+      {4.7, "4.7"},
+      {0.47, "0.47"},
+      {1000, "1000"},
+      {99000000000, "99000000000"},
+      {0.0001, "0.0001"},
+      {0.0000235, "2.35E-05"},
+      {1e15, "1E+15"},
+      {-0.0, "0"},
+      {1.0 / 3, "0.333333333333333"},
+      {47 * 0.1, "4.7"},
+      {0.01 * 0.2, "0.002"},
+      {1e100, "1E+100"},
+      {-4.7, "-4.7"},
+      {123456789012345.0, "123456789012345"},
+      {1234567890123456.0, "1.23456789012346E+15"},
   };
   for (const auto& [value, text] : cases) EXPECT_EQ(NumberText(value), text);
 }
@@ -161,8 +204,19 @@ bool HardwareFaults(double a, double b, bool divide) {
 
 TEST(Arithmetic, FaultsExactlyWhereTheFloatingPointStatusDoes) {
   const double inf = std::numeric_limits<double>::infinity();
-  const double specials[] = {0.0,  -0.0, 1.0, -1.0, 0.1, 10, 1e-310, 1e308, -1e308,
-                             1e-308, inf, -inf, std::numeric_limits<double>::quiet_NaN(),
+  const double specials[] = {0.0,
+                             -0.0,
+                             1.0,
+                             -1.0,
+                             0.1,
+                             10,
+                             1e-310,
+                             1e308,
+                             -1e308,
+                             1e-308,
+                             inf,
+                             -inf,
+                             std::numeric_limits<double>::quiet_NaN(),
                              std::numeric_limits<double>::max(),
                              std::numeric_limits<double>::denorm_min()};
   for (bool divide : {false, true}) {

@@ -1,9 +1,8 @@
 // A program outside the engine that sees only its public header: it builds a
 // record, chooses bands, types a value, runs both conversions and reads every
 // property and message back.
-#include <stripewise/engine.h>
-
 #include <gtest/gtest.h>
+#include <stripewise/engine.h>
 
 #include <string>
 #include <vector>
@@ -12,7 +11,8 @@ namespace {
 
 class Messages : public stripewise::MessageBoxes {
  public:
-  void MsgBox(std::string_view prompt, std::string_view title, stripewise::MsgBoxStyle style) override {
+  void MsgBox(std::string_view prompt, std::string_view title,
+              stripewise::MsgBoxStyle style) override {
     seen.push_back(std::string(title) + "|" + std::string(prompt) + "|" +
                    std::to_string(static_cast<int>(style)));
   }
@@ -25,7 +25,8 @@ TEST(PublicHeader, DrivesBothConversionsWithoutAWindow) {
   Messages messages;
   Command1_Click(form, messages);
   ASSERT_EQ(messages.seen,
-            std::vector<std::string>{"Select Digits|Select First Digit, Second Digit and Multiplier.  |64"});
+            std::vector<std::string>{
+                "Select Digits|Select First Digit, Second Digit and Multiplier.  |64"});
 
   form.SetListIndex(ListId::List1, 4);
   form.SetListIndex(ListId::List2, 7);

@@ -17,9 +17,9 @@ using testing::ShownBox;
 enum Color { Black, Brown, Red, Orange, Yellow, Green, Blue, Violet, Grey, White, Gold, Silver };
 constexpr int kGold5 = 5;
 
-
 std::vector<int> Bands(const Form1Record& form) {
-  return {form.ListIndex(ListId::List1), form.ListIndex(ListId::List2), form.ListIndex(ListId::List3)};
+  return {form.ListIndex(ListId::List1), form.ListIndex(ListId::List2),
+          form.ListIndex(ListId::List3)};
 }
 
 struct Coded {
@@ -41,19 +41,30 @@ void ExpectCoded(const Coded& c) {
 
 TEST(Command2Click, CodesTheDocumentedValues) {
   const Coded cases[] = {
-      {"4700", Yellow, Violet, Red, "4700"},   {"4750", Yellow, Violet, Red, "4700"},
-      {"475", Yellow, Violet, Brown, "470"},   {"47", Yellow, Violet, Black, "47"},
-      {"-47", Yellow, Violet, Black, "47"},    {"5", Green, Black, Gold, "5"},
-      {"0", Black, Black, Gold, "0"},          {"abc", Black, Black, Gold, "0"},
-      {"4.7", Yellow, Violet, Gold, "4.7"},    {"4.75", Yellow, Grey, Gold, "4.8"},
-      {"47.9", Yellow, Violet, Black, "47"},   {"0.5", Green, Black, Silver, "0.5"},
-      {".5", Green, Black, Silver, "0.5"},     {"0.47", Yellow, Violet, Silver, "0.47"},
-      {".47", Yellow, Violet, Silver, "0.47"}, {"0.05", Black, Green, Silver, "0.05"},
-      {"47000", Yellow, Violet, Orange, "47000"}, {"1e3", Brown, Black, Red, "1000"},
+      {"4700", Yellow, Violet, Red, "4700"},
+      {"4750", Yellow, Violet, Red, "4700"},
+      {"475", Yellow, Violet, Brown, "470"},
+      {"47", Yellow, Violet, Black, "47"},
+      {"-47", Yellow, Violet, Black, "47"},
+      {"5", Green, Black, Gold, "5"},
+      {"0", Black, Black, Gold, "0"},
+      {"abc", Black, Black, Gold, "0"},
+      {"4.7", Yellow, Violet, Gold, "4.7"},
+      {"4.75", Yellow, Grey, Gold, "4.8"},
+      {"47.9", Yellow, Violet, Black, "47"},
+      {"0.5", Green, Black, Silver, "0.5"},
+      {".5", Green, Black, Silver, "0.5"},
+      {"0.47", Yellow, Violet, Silver, "0.47"},
+      {".47", Yellow, Violet, Silver, "0.47"},
+      {"0.05", Black, Green, Silver, "0.05"},
+      {"47000", Yellow, Violet, Orange, "47000"},
+      {"1e3", Brown, Black, Red, "1000"},
       {"470000", Yellow, Violet, Yellow, "470000"},
       {"99999999999", White, White, White, "99000000000"},
-      {" ", Black, Black, Gold, "0"},          {"4.25", Yellow, Red, Gold, "4.2"},
-      {"1.35", Brown, Yellow, Gold, "1.4"},    {"&H3E8", Brown, Black, Red, "1000"},
+      {" ", Black, Black, Gold, "0"},
+      {"4.25", Yellow, Red, Gold, "4.2"},
+      {"1.35", Brown, Yellow, Gold, "1.4"},
+      {"&H3E8", Brown, Black, Red, "1000"},
   };
   for (const auto& c : cases) ExpectCoded(c);
 }
@@ -61,9 +72,9 @@ TEST(Command2Click, CodesTheDocumentedValues) {
 // Roundings of 1 < V < 10 to a whole number code that whole number.
 TEST(Command2Click, CodesAWholeRoundingWithTwoSignificantFigures) {
   const Coded cases[] = {
-      {"1.01", Brown, Black, Gold, "1"},  {"1.04", Brown, Black, Gold, "1"},
-      {"1.05", Brown, Black, Gold, "1"},  {"1.95", Red, Black, Gold, "2"},
-      {"2.97", Orange, Black, Gold, "3"}, {"9.95", Brown, Black, Black, "10"},
+      {"1.01", Brown, Black, Gold, "1"},   {"1.04", Brown, Black, Gold, "1"},
+      {"1.05", Brown, Black, Gold, "1"},   {"1.95", Red, Black, Gold, "2"},
+      {"2.97", Orange, Black, Gold, "3"},  {"9.95", Brown, Black, Black, "10"},
       {"9.96", Brown, Black, Black, "10"}, {"9.99", Brown, Black, Black, "10"},
   };
   for (const auto& c : cases) ExpectCoded(c);
@@ -78,9 +89,9 @@ TEST(Command2Click, RoundsEveryTwoDecimalValueBelowTenToTenths) {
     if (rest > 5 || (rest == 5 && tenths % 2 == 1)) ++tenths;
     const std::string typed = std::to_string(hundredths / 100) + "." +
                               std::to_string(hundredths / 10 % 10) + std::to_string(rest);
-    const std::string expected = tenths % 10 == 0
-                                     ? std::to_string(tenths / 10)
-                                     : std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
+    const std::string expected =
+        tenths % 10 == 0 ? std::to_string(tenths / 10)
+                         : std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
     Bench bench(-1, -1, -1, kGold5);
     bench.Type(typed);
     Command2_Click(bench.form, bench.boxes);
@@ -96,17 +107,18 @@ struct Refusal {
 
 TEST(Command2Click, RefusesWithOneMessageAndWritesNothingElse) {
   const ShownBox invalid{"Invalid Input", "Error", MsgBoxStyle::OkOnly};
-  const ShownBox fraction{"Large Resistor Value should not be Fractional.", "Large Fractional Value",
-                          MsgBoxStyle::OkOnly};
-  const ShownBox missing{"Write proper Resistor Value.", "Resistor Value Missing", MsgBoxStyle::Critical};
-  const ShownBox range{"Resistor Value should not be more than 99000000000 Ohm.", "Value Out Of Range",
-                       MsgBoxStyle::Critical};
+  const ShownBox fraction{"Large Resistor Value should not be Fractional.",
+                          "Large Fractional Value", MsgBoxStyle::OkOnly};
+  const ShownBox missing{"Write proper Resistor Value.", "Resistor Value Missing",
+                         MsgBoxStyle::Critical};
+  const ShownBox range{"Resistor Value should not be more than 99000000000 Ohm.",
+                       "Value Out Of Range", MsgBoxStyle::Critical};
   const Refusal cases[] = {
-      {"12.34", invalid, false},  {"4.725", invalid, false},    {"0.005", invalid, false},
-      {"1E-05", invalid, false},  {"123.45", fraction, true},   {"0.0047", fraction, true},
-      {"0.0001", fraction, true}, {"", missing, true},          {"1e11", range, true},
-      {"1E+15", range, true},     {"1.5E+20", range, true},     {"100000000000", range, true},
-      {"1e400", range, true},     {"-1e400", range, true},      {"1e308", range, true},
+      {"12.34", invalid, false},  {"4.725", invalid, false},  {"0.005", invalid, false},
+      {"1E-05", invalid, false},  {"123.45", fraction, true}, {"0.0047", fraction, true},
+      {"0.0001", fraction, true}, {"", missing, true},        {"1e11", range, true},
+      {"1E+15", range, true},     {"1.5E+20", range, true},   {"100000000000", range, true},
+      {"1e400", range, true},     {"-1e400", range, true},    {"1e308", range, true},
   };
   for (const auto& c : cases) {
     Bench bench(Yellow, Violet, Red, kGold5);
@@ -117,7 +129,8 @@ TEST(Command2Click, RefusesWithOneMessageAndWritesNothingElse) {
     Command2_Click(bench.form, bench.boxes);
     SCOPED_TRACE(c.typed);
     EXPECT_EQ(bench.boxes.shown, std::vector<ShownBox>{c.box});
-    EXPECT_EQ(bench.log.effects, c.focus ? std::vector<Effect>{Effect::Text1Focus} : std::vector<Effect>{});
+    EXPECT_EQ(bench.log.effects,
+              c.focus ? std::vector<Effect>{Effect::Text1Focus} : std::vector<Effect>{});
     EXPECT_EQ(Bands(bench.form), Bands(before));
     EXPECT_EQ(bench.form.Text1(), c.typed);
     EXPECT_EQ(bench.Caption(LabelId::Label28), "4.7");
@@ -147,10 +160,10 @@ TEST(Command2Click, SetsTheBandsInOrderBeforeRunningCommand1) {
   Command2_Click(bench.form, bench.boxes);
   EXPECT_EQ(bench.log.effects,
             (std::vector<Effect>{Effect::List1, Effect::Shape2, Effect::List2, Effect::Shape3,
-                                 Effect::List3, Effect::Shape4, Effect::Text1,
-                                 Effect::Text1, Effect::Label27, Effect::Shape5, Effect::Label26,
-                                 Effect::Label28, Effect::Label31, Effect::Label8, Effect::Label32,
-                                 Effect::Shape2, Effect::Shape3, Effect::Shape4}));
+                                 Effect::List3, Effect::Shape4, Effect::Text1, Effect::Text1,
+                                 Effect::Label27, Effect::Shape5, Effect::Label26, Effect::Label28,
+                                 Effect::Label31, Effect::Label8, Effect::Label32, Effect::Shape2,
+                                 Effect::Shape3, Effect::Shape4}));
   EXPECT_EQ(bench.Caption(LabelId::Label27), "235");
 }
 
@@ -171,12 +184,11 @@ TEST(Command2Click, RoundTripsTheValueOfEveryBandSelection) {
 }
 
 // The effects a complete run writes after the three bands.
-const std::vector<Effect> kConverted = {Effect::List1,   Effect::Shape2,  Effect::List2,
-                                        Effect::Shape3,  Effect::List3,   Effect::Shape4,
-                                        Effect::Text1,   Effect::Text1,   Effect::Label27,
-                                        Effect::Shape5,  Effect::Label26, Effect::Label28,
-                                        Effect::Label31, Effect::Label8,  Effect::Label32,
-                                        Effect::Shape2,  Effect::Shape3,  Effect::Shape4};
+const std::vector<Effect> kConverted = {
+    Effect::List1,   Effect::Shape2,  Effect::List2,   Effect::Shape3,  Effect::List3,
+    Effect::Shape4,  Effect::Text1,   Effect::Text1,   Effect::Label27, Effect::Shape5,
+    Effect::Label26, Effect::Label28, Effect::Label31, Effect::Label8,  Effect::Label32,
+    Effect::Shape2,  Effect::Shape3,  Effect::Shape4};
 
 // A run ends with one message and nothing written but the focus, or with the
 // bands set, Text1 rewritten and the results complete; never half-way.
@@ -196,9 +208,9 @@ void ExpectOneOfTwoEndings(const std::string& typed) {
 
 TEST(Command2Click, EndsOneOfTwoWaysForEveryTextOfUpToElevenCharacters) {
   std::mt19937 random(2026);
-  const std::vector<std::string> pieces = {
-      "0", "1", "2", "3", "4", "5", "6", "7", "8", "9", ".", "e", "E", "d", "D", "+", "-",
-      " ", "\t", "&H", "&O", "a", "x", "F", "Z", "0", "9", "5", "."};
+  const std::vector<std::string> pieces = {"0",  "1", "2", "3", "4", "5", "6", "7", "8",  "9",
+                                           ".",  "e", "E", "d", "D", "+", "-", " ", "\t", "&H",
+                                           "&O", "a", "x", "F", "Z", "0", "9", "5", "."};
   std::uniform_int_distribution<std::size_t> piece(0, pieces.size() - 1), length(0, 11);
   for (int i = 0; i < 1'000'000; ++i) {
     std::string typed;

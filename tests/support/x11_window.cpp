@@ -16,10 +16,13 @@ template <typename T>
 using Reply = std::unique_ptr<T, decltype(&std::free)>;
 
 template <typename T>
-Reply<T> Own(T* reply) { return Reply<T>(reply, &std::free); }
+Reply<T> Own(T* reply) {
+  return Reply<T>(reply, &std::free);
+}
 
 xcb_atom_t Atom(xcb_connection_t* c, const char* name) {
-  auto reply = Own(xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, static_cast<std::uint16_t>(std::strlen(name)), name), nullptr));
+  auto reply = Own(xcb_intern_atom_reply(
+      c, xcb_intern_atom(c, 0, static_cast<std::uint16_t>(std::strlen(name)), name), nullptr));
   return reply ? reply->atom : static_cast<xcb_atom_t>(XCB_ATOM_NONE);
 }
 
@@ -53,13 +56,15 @@ std::optional<std::uint32_t> Display::WaitForWindow(const QString& title, int ti
     auto tree = Own(xcb_query_tree_reply(c, xcb_query_tree(c, connection_->root), nullptr));
     const xcb_window_t* children = tree ? xcb_query_tree_children(tree.get()) : nullptr;
     for (int i = 0; tree && i < xcb_query_tree_children_length(tree.get()); ++i) {
-      auto attributes = Own(xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, children[i]), nullptr));
+      auto attributes = Own(
+          xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, children[i]), nullptr));
       if (!attributes || attributes->map_state != XCB_MAP_STATE_VIEWABLE) continue;
       auto name = Own(xcb_get_property_reply(
           c, xcb_get_property(c, 0, children[i], net_wm_name, utf8, 0, 1024), nullptr));
       if (!name) continue;
-      const QString found = QString::fromUtf8(static_cast<const char*>(xcb_get_property_value(name.get())),
-                                              xcb_get_property_value_length(name.get()));
+      const QString found =
+          QString::fromUtf8(static_cast<const char*>(xcb_get_property_value(name.get())),
+                            xcb_get_property_value_length(name.get()));
       if (found == title) return children[i];
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
@@ -79,12 +84,14 @@ QRect Display::Geometry(std::uint32_t window) {
 QImage Display::Grab(std::uint32_t window) {
   xcb_connection_t* c = connection_->c;
   const QRect box = Geometry(window);
-  auto image = Own(xcb_get_image_reply(
-      c, xcb_get_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, window, 0, 0, static_cast<std::uint16_t>(box.width()),
-                       static_cast<std::uint16_t>(box.height()), ~0u),
-      nullptr));
+  auto image = Own(xcb_get_image_reply(c,
+                                       xcb_get_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, window, 0, 0,
+                                                     static_cast<std::uint16_t>(box.width()),
+                                                     static_cast<std::uint16_t>(box.height()), ~0u),
+                                       nullptr));
   if (!image || image->depth != 24) return {};
-  const QImage view(xcb_get_image_data(image.get()), box.width(), box.height(), QImage::Format_RGB32);
+  const QImage view(xcb_get_image_data(image.get()), box.width(), box.height(),
+                    QImage::Format_RGB32);
   return view.copy();  // the reply's memory goes with it
 }
 

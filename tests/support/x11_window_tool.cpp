@@ -5,14 +5,14 @@
 // x11_window_tool centre CONTROL [ROW] prints the centre of a control of the
 //                                     main window (or of a list's row) in
 //                                     window pixels, from the layout tables
+#include <stripewise_ui/layout.h>
+#include <stripewise_ui/look.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <stdexcept>
 #include <string_view>
-
-#include <stripewise_ui/layout.h>
-#include <stripewise_ui/look.h>
 
 #include "x11_window.h"
 

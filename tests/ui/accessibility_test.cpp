@@ -1,13 +1,13 @@
 // What a screen reader learns through Qt's accessibility interface, and a
 // conversion done with the keyboard alone.
+#include <gtest/gtest.h>
+
 #include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
-
-#include <gtest/gtest.h>
 
 #include "ui_test_support.h"
 
@@ -24,7 +24,8 @@ class AccessibilityTest : public ::testing::Test {
   void SetUp() override { program_ = testing::StartedProgram(); }
   QWidget& form() { return program_->form1(); }
   QString Read(std::string_view name, QAccessible::Text what) {
-    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(Child<QWidget>(form(), name));
+    QAccessibleInterface* face =
+        QAccessible::queryAccessibleInterface(Child<QWidget>(form(), name));
     return face == nullptr ? QString("<none>") : face->text(what);
   }
   QString Drawing() { return Read("Drawing", QAccessible::Description); }
@@ -52,7 +53,8 @@ TEST_F(AccessibilityTest, EveryControlThatMattersSaysWhatItIs) {
       {"Label32", "Tolerance unit in kilo-ohms or mega-ohms"},
       {"Drawing", "Resistor drawing"},
   };
-  for (const auto& [control, name] : names) EXPECT_EQ(Read(control, QAccessible::Name), name) << control;
+  for (const auto& [control, name] : names)
+    EXPECT_EQ(Read(control, QAccessible::Name), name) << control;
 }
 
 TEST_F(AccessibilityTest, TheDrawingIsDescribedInWordsAfterEveryRepaint) {

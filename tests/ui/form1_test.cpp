@@ -1,3 +1,7 @@
+#include <gtest/gtest.h>
+#include <stripewise/band_tables.h>
+#include <stripewise_ui/graphics.h>
+
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
@@ -5,11 +9,6 @@
 #include <QListWidget>
 #include <QTest>
 #include <QTimer>
-
-#include <gtest/gtest.h>
-
-#include <stripewise/band_tables.h>
-#include <stripewise_ui/graphics.h>
 
 #include "ui_test_support.h"
 
@@ -21,11 +20,12 @@ using testing::Child;
 using testing::ClickButton;
 using testing::ClickEntry;
 using testing::PaintedAtCentre;
-using testing::SeenBox;
 using testing::Screen;
+using testing::SeenBox;
 using testing::TypeInto;
 
-const char* const kResultLabels[] = {"Label8", "Label26", "Label27", "Label28", "Label31", "Label32"};
+const char* const kResultLabels[] = {"Label8",  "Label26", "Label27",
+                                     "Label28", "Label31", "Label32"};
 const char* const kBands[] = {"Shape2", "Shape3", "Shape4", "Shape5"};
 
 class Form1Test : public ::testing::Test {
@@ -47,7 +47,8 @@ class Form1Test : public ::testing::Test {
 
 TEST_F(Form1Test, StartsWithDoNotCountSelectedBlankResultsAndFocusInTheFirstList) {
   EXPECT_EQ(form().windowTitle(), "Stripewise v2.0");
-  EXPECT_EQ(fills(), (std::vector<ColorValue>{kButtonFaceColor, kMenuColor, kMenuColor, kButtonFaceColor}));
+  EXPECT_EQ(fills(),
+            (std::vector<ColorValue>{kButtonFaceColor, kMenuColor, kMenuColor, kButtonFaceColor}));
   for (const char* band : kBands) {
     EXPECT_EQ(PaintedAtCentre(form(), band), Screen(fill(band), form())) << band;
   }
@@ -62,7 +63,11 @@ TEST_F(Form1Test, StartsWithDoNotCountSelectedBlankResultsAndFocusInTheFirstList
 
 // A click in a band list repaints its band at once and nothing else.
 TEST_F(Form1Test, AClickInAListRepaintsOnlyItsBand) {
-  const struct { int list; int row; const char* band; } clicks[] = {
+  const struct {
+    int list;
+    int row;
+    const char* band;
+  } clicks[] = {
       {2, 2, "Shape3"}, {3, 10, "Shape4"}, {1, 0, "Shape2"}, {3, 11, "Shape4"}, {1, 9, "Shape2"}};
   for (const auto& click : clicks) {
     std::vector<ColorValue> expected = fills();
@@ -112,7 +117,6 @@ const Conversion kConversions[] = {
     {1, 0, 11, 6, "0.1", "0.01", "0.0001", "1E-05", "Kilo-Ohm"},
 };
 
-
 TEST_F(Form1Test, ColorCodeValueShowsTheFiguresAndPaintsTheBands) {
   for (const Conversion& c : kConversions) {
     ClickEntry(list(1), c.first);
@@ -128,9 +132,11 @@ TEST_F(Form1Test, ColorCodeValueShowsTheFiguresAndPaintsTheBands) {
     EXPECT_EQ(caption("Label8"), c.label8);
     EXPECT_EQ(caption("Label26"), "Ohm Tolerence");
     EXPECT_EQ(caption("Label32"), QString(c.label8) + " Tolerence");
-    const std::size_t positions[] = {std::size_t(c.first), std::size_t(c.second), std::size_t(c.multiplier)};
+    const std::size_t positions[] = {std::size_t(c.first), std::size_t(c.second),
+                                     std::size_t(c.multiplier)};
     for (std::size_t band = 0; band < 3; ++band) {
-      EXPECT_EQ(PaintedAtCentre(form(), kBands[band]), Screen(kBandColors[positions[band]], form()));
+      EXPECT_EQ(PaintedAtCentre(form(), kBands[band]),
+                Screen(kBandColors[positions[band]], form()));
     }
     EXPECT_EQ(PaintedAtCentre(form(), "Shape5"),
               Screen(kToleranceColors[std::size_t(c.tolerance)], form()));
@@ -148,7 +154,8 @@ TEST_F(Form1Test, ColorCodeNameSelectsThePaintedBandsAndShowsTheFigures) {
   EXPECT_EQ(list(1)->currentItem()->text(), "Yellow");
   EXPECT_EQ(list(2)->selectedItems().first()->text(), "Violet");
   EXPECT_EQ(list(3)->selectedItems().first()->text(), "Red");
-  const ColorValue painted[] = {kBandColors[4], kBandColors[7], kBandColors[2], kToleranceColors[5]};
+  const ColorValue painted[] = {kBandColors[4], kBandColors[7], kBandColors[2],
+                                kToleranceColors[5]};
   for (std::size_t band = 0; band < 4; ++band) {
     EXPECT_EQ(PaintedAtCentre(form(), kBands[band]), Screen(painted[band], form())) << kBands[band];
   }
@@ -156,15 +163,26 @@ TEST_F(Form1Test, ColorCodeNameSelectsThePaintedBandsAndShowsTheFigures) {
 
 TEST_F(Form1Test, ShowsEachMessageWithItsTitleTextAndIcon) {
   const auto select = AnswerBoxes([&] { ClickButton(form(), "Command1"); });
-  EXPECT_EQ(select, (std::vector<SeenBox>{{"Select Digits", "Select First Digit, Second Digit and Multiplier.  ",
+  EXPECT_EQ(select, (std::vector<SeenBox>{{"Select Digits",
+                                           "Select First Digit, Second Digit and Multiplier.  ",
                                            QMessageBox::Information, 1}}));
-  const struct { const char* typed; SeenBox box; bool focus; } refusals[] = {
-      {"", {"Resistor Value Missing", "Write proper Resistor Value.", QMessageBox::Critical, 1}, true},
+  const struct {
+    const char* typed;
+    SeenBox box;
+    bool focus;
+  } refusals[] = {
+      {"",
+       {"Resistor Value Missing", "Write proper Resistor Value.", QMessageBox::Critical, 1},
+       true},
       {"12.34", {"Error", "Invalid Input", QMessageBox::NoIcon, 1}, false},
-      {"123.45", {"Large Fractional Value", "Large Resistor Value should not be Fractional.",
-                  QMessageBox::NoIcon, 1}, true},
-      {"1e11", {"Value Out Of Range", "Resistor Value should not be more than 99000000000 Ohm.",
-                QMessageBox::Critical, 1}, true},
+      {"123.45",
+       {"Large Fractional Value", "Large Resistor Value should not be Fractional.",
+        QMessageBox::NoIcon, 1},
+       true},
+      {"1e11",
+       {"Value Out Of Range", "Resistor Value should not be more than 99000000000 Ohm.",
+        QMessageBox::Critical, 1},
+       true},
   };
   for (const auto& refusal : refusals) {
     Child<QLineEdit>(form(), "Text1")->clear();
@@ -197,7 +215,8 @@ TEST_F(Form1Test, TheTextBoxKeepsAtMostElevenCharactersTypedOrPasted) {
 }
 
 TEST_F(Form1Test, TabMovesTheFocusInTheDocumentedOrder) {
-  const char* const order[] = {"List2", "List3", "List4", "Command1", "Text1", "Command2", "Command3", "List1"};
+  const char* const order[] = {"List2", "List3",    "List4",    "Command1",
+                               "Text1", "Command2", "Command3", "List1"};
   for (const char* next : order) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), Child<QWidget>(form(), next)) << next;

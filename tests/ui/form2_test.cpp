@@ -1,3 +1,7 @@
+#include <gtest/gtest.h>
+#include <stripewise_ui/form2.h>
+#include <stripewise_ui/look.h>
+
 #include <QApplication>
 #include <QBuffer>
 #include <QFile>
@@ -9,11 +13,6 @@
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
-
-#include <gtest/gtest.h>
-
-#include <stripewise_ui/form2.h>
-#include <stripewise_ui/look.h>
 
 #include "ui_test_support.h"
 
@@ -39,7 +38,8 @@ class Form2Test : public ::testing::Test {
   }
   static int AboutWindows() {
     int open = 0;
-    for (QWidget* window : QApplication::topLevelWidgets()) open += qobject_cast<Form2*>(window) && window->isVisible();
+    for (QWidget* window : QApplication::topLevelWidgets())
+      open += qobject_cast<Form2*>(window) && window->isVisible();
     return open;
   }
   std::unique_ptr<Program> program_;
@@ -65,7 +65,8 @@ TEST_F(Form2Test, ShowsTheDesignedCaptionsEveryBlankKept) {
             "NOTE   :  Following sentence helps to remember color names. Each capital letter of "
             "this sentence  corresponds to the first letter of each color.");
   const QString range = Child<QLabel>(*about, "Label2")->text();
-  EXPECT_TRUE(range.contains("0.01 ohm") && range.contains("99000000000 ohm")) << range.toStdString();
+  EXPECT_TRUE(range.contains("0.01 ohm") && range.contains("99000000000 ohm"))
+      << range.toStdString();
   auto* credits = Child<QLabel>(*about, "Label7");
   EXPECT_EQ(credits->palette().color(QPalette::WindowText), QColor(Qt::red));
   EXPECT_LE(QFontMetrics(credits->font()).horizontalAdvance(credits->text()), credits->width());

@@ -1,16 +1,15 @@
 // The main window as laid out from its tables: places, fonts, colours,
 // stacking and the texts the user sees.
+#include <gtest/gtest.h>
+#include <stripewise_ui/layout.h>
+#include <stripewise_ui/look.h>
+
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
-
-#include <gtest/gtest.h>
-
-#include <stripewise_ui/layout.h>
-#include <stripewise_ui/look.h>
 
 #include "ui_test_support.h"
 
@@ -30,9 +29,10 @@ class LayoutTest : public ::testing::Test {
 TEST_F(LayoutTest, EveryControlSitsAtItsPlaceInPixels) {
   for (const GraphicSpec& row : Form1Graphics()) {
     if (row.kind == GraphicSpec::Kind::Line) continue;
-    const QRect expected(qRound(row.box.left / 15.0), qRound(row.box.top / 15.0),
-                         qRound((row.box.left + row.box.width) / 15.0) - qRound(row.box.left / 15.0),
-                         qRound((row.box.top + row.box.height) / 15.0) - qRound(row.box.top / 15.0));
+    const QRect expected(
+        qRound(row.box.left / 15.0), qRound(row.box.top / 15.0),
+        qRound((row.box.left + row.box.width) / 15.0) - qRound(row.box.left / 15.0),
+        qRound((row.box.top + row.box.height) / 15.0) - qRound(row.box.top / 15.0));
     EXPECT_EQ(Child<QWidget>(form(), row.name)->geometry(), expected) << row.name;
   }
   EXPECT_EQ(Child<QWidget>(form(), "List1")->geometry(), QRect(42, 72, 65, 164));
@@ -72,7 +72,14 @@ TEST_F(LayoutTest, ControlsAreStackedFromTheBottomUp) {
 }
 
 TEST_F(LayoutTest, TextsFontsAndColoursAreAsDesigned) {
-  const struct { const char* name; const char* text; int pixels; bool bold; bool underline; Qt::Alignment align; } labels[] = {
+  const struct {
+    const char* name;
+    const char* text;
+    int pixels;
+    bool bold;
+    bool underline;
+    Qt::Alignment align;
+  } labels[] = {
       {"Label6", "Color-Code Method to find Out the Resistance", 15, true, false, Qt::AlignLeft},
       {"Label5", "Tolerence", 11, false, false, Qt::AlignLeft},
       {"Label33", "Resistor", 19, false, true, Qt::AlignLeft},
@@ -93,10 +100,14 @@ TEST_F(LayoutTest, TextsFontsAndColoursAreAsDesigned) {
     EXPECT_TRUE(label->autoFillBackground()) << l.name;
   }
   EXPECT_EQ(Child<QLabel>(form(), "Label9")->palette().color(QPalette::Window), QColor(Qt::black));
-  EXPECT_EQ(Child<QLabel>(form(), "Label9")->palette().color(QPalette::WindowText), QColor(Qt::white));
-  EXPECT_EQ(Child<QLabel>(form(), "Label16")->palette().color(QPalette::Window), QColor(0, 0, 0xC0));
-  EXPECT_EQ(Child<QLabel>(form(), "Label33")->palette().color(QPalette::WindowText), QColor(0x80, 0x80, 0xFF));
-  EXPECT_EQ(Child<QLabel>(form(), "Label27")->palette().color(QPalette::WindowText), QColor(Qt::blue));
+  EXPECT_EQ(Child<QLabel>(form(), "Label9")->palette().color(QPalette::WindowText),
+            QColor(Qt::white));
+  EXPECT_EQ(Child<QLabel>(form(), "Label16")->palette().color(QPalette::Window),
+            QColor(0, 0, 0xC0));
+  EXPECT_EQ(Child<QLabel>(form(), "Label33")->palette().color(QPalette::WindowText),
+            QColor(0x80, 0x80, 0xFF));
+  EXPECT_EQ(Child<QLabel>(form(), "Label27")->palette().color(QPalette::WindowText),
+            QColor(Qt::blue));
   EXPECT_EQ(Child<QLineEdit>(form(), "Text1")->palette().color(QPalette::Text), QColor(Qt::blue));
   EXPECT_EQ(Child<QLineEdit>(form(), "Text1")->toolTip(), "Input / Output Box");
   EXPECT_EQ(Child<QPushButton>(form(), "Command1")->toolTip(),
@@ -116,14 +127,16 @@ TEST_F(LayoutTest, OneLineCaptionsFitTheirBoxes) {
   for (const GraphicSpec& row : Form1Graphics()) {
     if (row.kind != GraphicSpec::Kind::Label || row.name == "Label23") continue;
     auto* label = Child<QLabel>(form(), row.name);
-    EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text()), label->width()) << row.name;
+    EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text()), label->width())
+        << row.name;
   }
 }
 
 TEST_F(LayoutTest, TheWindowOpensCentredOnTheScreen) {
   const QRect screen = form().screen()->availableGeometry();
   const QPoint off = form().frameGeometry().center() - screen.center();
-  EXPECT_LE(std::abs(off.x()), 2) << off.x() << "," << off.y() << " " << form().frameGeometry().x() << " " << form().geometry().x();
+  EXPECT_LE(std::abs(off.x()), 2) << off.x() << "," << off.y() << " " << form().frameGeometry().x()
+                                  << " " << form().geometry().x();
   EXPECT_LE(std::abs(off.y()), 2);
 }
 

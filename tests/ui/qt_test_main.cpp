@@ -1,9 +1,7 @@
-#include <QApplication>
-
 #include <gtest/gtest.h>
-
 #include <stripewise_ui/look.h>
 
+#include <QApplication>
 #include <cstring>
 
 // --scale-factor=N runs the tests on a screen scaled N times, as a high-DPI

@@ -1,13 +1,12 @@
 // The main window on a screen with a scale factor: drawn at that many device
 // pixels per logical pixel, with the bands still showing their colours. Run
 // under QT_SCALE_FACTOR=2 by CTest, and at scale 1.
+#include <gtest/gtest.h>
+#include <stripewise/band_tables.h>
+
 #include <QApplication>
 #include <QLabel>
 #include <QListWidget>
-
-#include <gtest/gtest.h>
-
-#include <stripewise/band_tables.h>
 
 #include "ui_test_support.h"
 
@@ -16,10 +15,10 @@ namespace {
 
 using testing::Child;
 using testing::ClickButton;
+using testing::ClickEntry;
 using testing::PaintedAtCentre;
 using testing::Screen;
 using testing::TypeInto;
-using testing::ClickEntry;
 
 double ScaleFactor() {
   const QByteArray factor = qgetenv("QT_SCALE_FACTOR");
@@ -38,7 +37,8 @@ TEST(Scale, TheWindowIsDrawnAtTheScreensScaleWithItsBandsInColour) {
   ClickEntry(Child<QListWidget>(form, "List4"), 5);
   TypeInto(form, "Text1", "4700");
   ClickButton(form, "Command2");
-  const ColorValue expected[] = {kBandColors[4], kBandColors[7], kBandColors[2], kToleranceColors[5]};
+  const ColorValue expected[] = {kBandColors[4], kBandColors[7], kBandColors[2],
+                                 kToleranceColors[5]};
   const char* bands[] = {"Shape2", "Shape3", "Shape4", "Shape5"};
   for (std::size_t i = 0; i < 4; ++i) {
     EXPECT_EQ(PaintedAtCentre(form, bands[i]), Screen(expected[i], form)) << bands[i];

@@ -1,5 +1,7 @@
 #include "ui_test_support.h"
 
+#include <stripewise_ui/look.h>
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
@@ -7,8 +9,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-
-#include <stripewise_ui/look.h>
 
 namespace stripewise::ui::testing {
 
@@ -19,8 +19,8 @@ std::vector<SeenBox> AnswerBoxes(const std::function<void()>& action) {
   QObject::connect(&answerer, &QTimer::timeout, [&seen] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (box == nullptr || !box->isVisible()) return;
-    seen.push_back({box->windowTitle(), box->text(), box->icon(),
-                    static_cast<int>(box->buttons().size())});
+    seen.push_back(
+        {box->windowTitle(), box->text(), box->icon(), static_cast<int>(box->buttons().size())});
     QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
   });
   answerer.start();
@@ -50,7 +50,9 @@ QColor PaintedAtCentre(QWidget& window, std::string_view name) {
   return image.pixelColor((QPointF(centre) * ratio).toPoint());
 }
 
-QColor Screen(ColorValue value, const QWidget& window) { return ScreenColor(value, window.palette()); }
+QColor Screen(ColorValue value, const QWidget& window) {
+  return ScreenColor(value, window.palette());
+}
 
 std::unique_ptr<Program> StartedProgram() {
   auto program = std::make_unique<Program>();

@@ -3,17 +3,16 @@
 // Helpers for driving the real widgets headless: find controls by name,
 // click list entries, read message boxes, sample painted colours.
 
+#include <stripewise/band_tables.h>
+#include <stripewise_ui/program.h>
+
 #include <QImage>
 #include <QMessageBox>
 #include <QString>
-
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string_view>
-
-#include <stripewise/band_tables.h>
-#include <stripewise_ui/program.h>
 
 class QListWidget;
 
@@ -35,7 +34,8 @@ std::vector<SeenBox> AnswerBoxes(const std::function<void()>& action);
 // The named child of a window, failing the test when it is missing.
 template <typename T>
 T* Child(QWidget& window, std::string_view name) {
-  T* child = window.findChild<T*>(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+  T* child =
+      window.findChild<T*>(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
   if (child == nullptr) throw std::runtime_error("no control " + std::string(name));
   return child;
 }

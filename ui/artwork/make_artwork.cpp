@@ -13,15 +13,14 @@
 #include <QPainter>
 #include <QPolygonF>
 #include <QTextStream>
-
 #include <cstdio>
 #include <vector>
 
 namespace {
 
 // Colours of the 16-colour palette the icon keeps to.
-constexpr QRgb kBlack = 0xFF000000, kOlive = 0xFF808000, kYellow = 0xFFFFFF00,
-               kWhite = 0xFFFFFFFF, kSilver = 0xFFC0C0C0, kGrey = 0xFF808080, kRed = 0xFFFF0000;
+constexpr QRgb kBlack = 0xFF000000, kOlive = 0xFF808000, kYellow = 0xFFFFFF00, kWhite = 0xFFFFFFFF,
+               kSilver = 0xFFC0C0C0, kGrey = 0xFF808080, kRed = 0xFFFF0000;
 
 struct Primitive {
   enum Kind { Line, Circle, Polygon } kind;
@@ -34,17 +33,20 @@ struct Primitive {
 // The bulb on a 32 x 32 grid: rays, glass, glowing filament, neck, screw base.
 std::vector<Primitive> Bulb() {
   std::vector<Primitive> bulb;
-  const QPointF rays[][2] = {{{16, 0.5}, {16, 3}},   {{5, 4}, {7, 6}},     {{27, 4}, {25, 6}},
-                             {{1, 12}, {4, 12}},     {{31, 12}, {28, 12}}, {{3, 20}, {5.5, 18.5}},
+  const QPointF rays[][2] = {{{16, 0.5}, {16, 3}},    {{5, 4}, {7, 6}},     {{27, 4}, {25, 6}},
+                             {{1, 12}, {4, 12}},      {{31, 12}, {28, 12}}, {{3, 20}, {5.5, 18.5}},
                              {{29, 20}, {26.5, 18.5}}};
   for (const auto& ray : rays) bulb.push_back({Primitive::Line, {ray[0], ray[1]}, 2, 0, kOlive});
   bulb.push_back({Primitive::Circle, {{16, 12.5}}, 8.5, kYellow, kBlack});
-  bulb.push_back({Primitive::Polygon, {{11, 18}, {21, 18}, {20, 23}, {12, 23}}, 1, kYellow, kBlack});
+  bulb.push_back(
+      {Primitive::Polygon, {{11, 18}, {21, 18}, {20, 23}, {12, 23}}, 1, kYellow, kBlack});
   bulb.push_back({Primitive::Line, {{13, 15}, {16, 10}}, 1, 0, kRed});
   bulb.push_back({Primitive::Line, {{16, 10}, {19, 15}}, 1, 0, kRed});
-  bulb.push_back({Primitive::Polygon, {{12, 23}, {20, 23}, {20, 28}, {12, 28}}, 1, kSilver, kBlack});
+  bulb.push_back(
+      {Primitive::Polygon, {{12, 23}, {20, 23}, {20, 28}, {12, 28}}, 1, kSilver, kBlack});
   bulb.push_back({Primitive::Line, {{12, 25.5}, {20, 25.5}}, 1, 0, kGrey});
-  bulb.push_back({Primitive::Polygon, {{14, 28}, {18, 28}, {17, 30.5}, {15, 30.5}}, 1, kGrey, kBlack});
+  bulb.push_back(
+      {Primitive::Polygon, {{14, 28}, {18, 28}, {17, 30.5}, {15, 30.5}}, 1, kGrey, kBlack});
   return bulb;
 }
 
@@ -54,9 +56,15 @@ void Paint(QPainter& painter, const Primitive& p) {
   painter.setPen(pen);
   painter.setBrush(p.kind == Primitive::Line ? QBrush() : QBrush(QColor::fromRgb(p.fill)));
   switch (p.kind) {
-    case Primitive::Line: painter.drawLine(p.points[0], p.points[1]); break;
-    case Primitive::Circle: painter.drawEllipse(p.points[0], p.size, p.size); break;
-    case Primitive::Polygon: painter.drawPolygon(QPolygonF(QList<QPointF>(p.points.begin(), p.points.end()))); break;
+    case Primitive::Line:
+      painter.drawLine(p.points[0], p.points[1]);
+      break;
+    case Primitive::Circle:
+      painter.drawEllipse(p.points[0], p.size, p.size);
+      break;
+    case Primitive::Polygon:
+      painter.drawPolygon(QPolygonF(QList<QPointF>(p.points.begin(), p.points.end())));
+      break;
   }
 }
 
@@ -75,15 +83,24 @@ QString SvgColour(QRgb rgb) { return QColor::fromRgb(rgb).name(); }
 QString BulbSvg() {
   QString svg;
   QTextStream out(&svg);
-  out << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"32\" height=\"32\" viewBox=\"0 0 32 32\">\n";
+  out << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"32\" height=\"32\" viewBox=\"0 0 32 "
+         "32\">\n";
   for (const Primitive& p : Bulb()) {
     if (p.kind == Primitive::Line) {
-      out << QString("  <line x1=\"%1\" y1=\"%2\" x2=\"%3\" y2=\"%4\" stroke=\"%5\" stroke-width=\"%6\"/>\n")
-                 .arg(p.points[0].x()).arg(p.points[0].y()).arg(p.points[1].x()).arg(p.points[1].y())
-                 .arg(SvgColour(p.stroke)).arg(p.size);
+      out << QString(
+                 "  <line x1=\"%1\" y1=\"%2\" x2=\"%3\" y2=\"%4\" stroke=\"%5\" "
+                 "stroke-width=\"%6\"/>\n")
+                 .arg(p.points[0].x())
+                 .arg(p.points[0].y())
+                 .arg(p.points[1].x())
+                 .arg(p.points[1].y())
+                 .arg(SvgColour(p.stroke))
+                 .arg(p.size);
     } else if (p.kind == Primitive::Circle) {
       out << QString("  <circle cx=\"%1\" cy=\"%2\" r=\"%3\" fill=\"%4\" stroke=\"%5\"/>\n")
-                 .arg(p.points[0].x()).arg(p.points[0].y()).arg(p.size)
+                 .arg(p.points[0].x())
+                 .arg(p.points[0].y())
+                 .arg(p.size)
                  .arg(SvgColour(p.fill), SvgColour(p.stroke));
     } else {
       QStringList corners;

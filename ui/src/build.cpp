@@ -5,10 +5,9 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
-#include <QStyledItemDelegate>
 #include <QPushButton>
 #include <QScreen>
-
+#include <QStyledItemDelegate>
 #include <algorithm>
 
 #include "stripewise_ui/look.h"
@@ -18,9 +17,12 @@ namespace {
 
 Qt::Alignment AlignmentOf(Align align) {
   switch (align) {
-    case Align::Centre: return Qt::AlignHCenter | Qt::AlignTop;
-    case Align::Right: return Qt::AlignRight | Qt::AlignTop;
-    case Align::Left: break;
+    case Align::Centre:
+      return Qt::AlignHCenter | Qt::AlignTop;
+    case Align::Right:
+      return Qt::AlignRight | Qt::AlignTop;
+    case Align::Left:
+      break;
   }
   return Qt::AlignLeft | Qt::AlignTop;
 }
@@ -39,8 +41,8 @@ QFont FittedFont(QFont font, const QString& caption, const QRect& box) {
 QLabel* MakeLabel(const GraphicSpec& row, QWidget* parent, ColorValue standard_back) {
   const QString caption = Text(row.caption);
   auto* label = new QLabel(caption, parent);
-  label->setFont(FittedFont(ControlFont(row.points, row.bold, row.underline), caption,
-                            row.box.pixels()));
+  label->setFont(
+      FittedFont(ControlFont(row.points, row.bold, row.underline), caption, row.box.pixels()));
   label->setAlignment(AlignmentOf(row.align));
   // A caption wider than a box of several lines wraps at blanks; a one-line
   // box keeps its caption on its line.
@@ -90,7 +92,8 @@ class EntryDelegate : public QStyledItemDelegate {
       QStyleOptionFocusRect focus;
       focus.QStyleOption::operator=(option);
       focus.backgroundColor = palette.color(selected ? QPalette::Highlight : QPalette::Base);
-      option.widget->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, option.widget);
+      option.widget->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter,
+                                            option.widget);
     }
   }
 };
@@ -104,8 +107,12 @@ QString Text(std::string_view text) {
 QWidget* MakeGraphic(const GraphicSpec& row, QWidget* parent, ColorValue standard_back) {
   QWidget* widget = nullptr;
   switch (row.kind) {
-    case GraphicSpec::Kind::Label: widget = MakeLabel(row, parent, standard_back); break;
-    case GraphicSpec::Kind::Line: widget = new LineWidget(row.from, row.to, row.width, parent); break;
+    case GraphicSpec::Kind::Label:
+      widget = MakeLabel(row, parent, standard_back);
+      break;
+    case GraphicSpec::Kind::Line:
+      widget = new LineWidget(row.from, row.to, row.width, parent);
+      break;
     case GraphicSpec::Kind::Shape:
       widget = new ShapeWidget(row.shape, row.fore.value_or(0), row.back, parent);
       widget->setGeometry(row.box.pixels());

@@ -1,13 +1,13 @@
 #include "stripewise_ui/form1.h"
 
+#include <stripewise/conversions.h>
+
 #include <QCloseEvent>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-
-#include <stripewise/conversions.h>
 
 #include "stripewise_ui/build.h"
 #include "stripewise_ui/graphics.h"
@@ -43,7 +43,8 @@ QString DrawingDescription(const std::array<std::int16_t, 4>& painted) {
   for (std::size_t band = 0; band < painted.size(); ++band) {
     const std::int16_t position = painted[band];
     const auto& entries = Form1Lists()[band].entries;
-    names << (position < 0 ? QString("no band chosen") : Text(entries[static_cast<std::size_t>(position)]));
+    names << (position < 0 ? QString("no band chosen")
+                           : Text(entries[static_cast<std::size_t>(position)]));
   }
   return "Bands: " + names.join(", ");
 }
@@ -140,8 +141,8 @@ void Form1::BuildText1() {
 // Focus order by tab index: the lists, "Color Code Value", the text box,
 // "Color Code Name", "About".
 void Form1::SetTabOrder() {
-  QWidget* order[] = {lists_[0], lists_[1],  lists_[2],   lists_[3],
-                      buttons_[0], text1_,   buttons_[1], buttons_[2]};
+  QWidget* order[] = {lists_[0],   lists_[1], lists_[2],   lists_[3],
+                      buttons_[0], text1_,    buttons_[1], buttons_[2]};
   for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
@@ -155,7 +156,8 @@ void Form1::closeEvent(QCloseEvent* event) {
 // A change of selection by the user, or the echo of the engine's own write.
 void Form1::ListSelectionChanged(ListId list) {
   const QList<QListWidgetItem*> selected = lists_[static_cast<std::size_t>(list)]->selectedItems();
-  const int row = selected.isEmpty() ? -1 : lists_[static_cast<std::size_t>(list)]->row(selected.first());
+  const int row =
+      selected.isEmpty() ? -1 : lists_[static_cast<std::size_t>(list)]->row(selected.first());
   if (row != record_.ListIndex(list)) record_.SetListIndex(list, static_cast<std::int16_t>(row));
 }
 

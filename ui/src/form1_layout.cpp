@@ -1,7 +1,6 @@
-#include "stripewise_ui/layout.h"
-
 #include <array>
 
+#include "stripewise_ui/layout.h"
 #include "stripewise_ui/look.h"
 
 namespace stripewise::ui {
@@ -20,8 +19,8 @@ constexpr GraphicSpec Line(std::string_view name, QPoint from, QPoint to, int wi
 
 constexpr GraphicSpec Shape(std::string_view name, ShapeKind shape, TwipBox box,
                             std::optional<ColorValue> fill, ColorValue outline = 0x000000) {
-  return {.name = name, .kind = Kind::Shape, .box = box, .back = fill, .fore = outline,
-          .shape = shape};
+  return {
+      .name = name, .kind = Kind::Shape, .box = box, .back = fill, .fore = outline, .shape = shape};
 }
 
 // A swatch of the colour legend, level with the list row of its position.
@@ -57,12 +56,20 @@ constexpr std::array kGraphics = {
     Label("Label4", {2895, 720, 855, 255}, "Multiplier", 8.25),
     Label("Label5", {4095, 720, 855, 255}, "Tolerence", 8.25),
     Styled(Label("Label6", {1185, 255, 5655, 255}, "Color-Code Method to find Out the Resistance",
-                 11.25), true, false),
+                 11.25),
+           true, false),
     With(Label("Label7", {2415, 5415, 1095, 255}, "Ohm + / -", 9.75), Align::Centre),
-    Named(With(Label("Label8", {1935, 5895, 1215, 255}, "", 9.75), Align::Centre), "Resistance unit"),
-    Swatch("Label9", "0", 0),   Swatch("Label10", "1", 1), Swatch("Label11", "2", 2),
-    Swatch("Label12", "3", 3),  Swatch("Label13", "4", 4), Swatch("Label14", "5", 5),
-    Swatch("Label15", "6", 6),  Swatch("Label16", "7", 7), Swatch("Label17", "8", 8),
+    Named(With(Label("Label8", {1935, 5895, 1215, 255}, "", 9.75), Align::Centre),
+          "Resistance unit"),
+    Swatch("Label9", "0", 0),
+    Swatch("Label10", "1", 1),
+    Swatch("Label11", "2", 2),
+    Swatch("Label12", "3", 3),
+    Swatch("Label13", "4", 4),
+    Swatch("Label14", "5", 5),
+    Swatch("Label15", "6", 6),
+    Swatch("Label16", "7", 7),
+    Swatch("Label17", "8", 8),
     Swatch("Label18", "9", 9),
     Line("Line1", {172, 615}, {7837, 615}, 2),
     Shape("Shape2", ShapeKind::Rectangle, {6015, 2295, 255, 735}, kButtonFaceColor),
@@ -82,7 +89,8 @@ constexpr std::array kGraphics = {
     Line("Line8", {6615, 3015}, {6735, 3615}),
     Label("Label23", {7095, 1575, 975, 255}, "Tolerence", 8.25),
     Line("Line9", {7335, 2295}, {7575, 1815}),
-    Swatch("Label24", "-1", 10), Swatch("Label25", "-2", 11),
+    Swatch("Label24", "-1", 10),
+    Swatch("Label25", "-2", 11),
     Named(Label("Label26", {5760, 5415, 1815, 255}, "", 9.75), "Tolerance unit"),
     Named(With(Label("Label27", {3795, 5415, 1785, 255}, "", 11.25), Align::Centre, kResultColor),
           "Tolerance in ohms"),
@@ -92,11 +100,13 @@ constexpr std::array kGraphics = {
     Label("Label30", {3240, 5895, 615, 255}, "+ / -", 11.25),
     Named(With(Label("Label31", {3960, 5895, 1455, 255}, "", 11.25), Align::Centre, kResultColor),
           "Tolerance in kilo-ohms or mega-ohms"),
-    Named(Label("Label32", {5640, 5895, 2175, 255}, "", 9.75), "Tolerance unit in kilo-ohms or mega-ohms"),
+    Named(Label("Label32", {5640, 5895, 2175, 255}, "", 9.75),
+          "Tolerance unit in kilo-ohms or mega-ohms"),
     Shape("Shape7", ShapeKind::RoundedRectangle, {1335, 4455, 5160, 615}, std::nullopt, 0x0080FFFF),
     Shape("Shape8", ShapeKind::RoundedRectangle, {120, 5175, 7815, 1215}, std::nullopt, 0x0000FFFF),
-    Styled(With(Label("Label33", {6240, 975, 1215, 375}, "Resistor", 14.25), Align::Left, 0x00FF8080),
-           false, true),
+    Styled(
+        With(Label("Label33", {6240, 975, 1215, 375}, "Resistor", 14.25), Align::Left, 0x00FF8080),
+        false, true),
     Line("Line10", {120, 4215}, {7680, 4215}, 2),
 };
 
@@ -108,10 +118,18 @@ constexpr std::array kLists = {
 };
 
 constexpr std::array kButtons = {
-    ButtonSpec{"Command1", "Color Code Value", {1485, 4575, 1935, 375}, 4,
-               "To find the numerical value of selected color codes.", "Find the resistance from the bands"},
-    ButtonSpec{"Command2", "Color Code Name", {3510, 4575, 1935, 375}, 6,
-               "To get the color code names from the numerical value.", "Find the bands for the resistance"},
+    ButtonSpec{"Command1",
+               "Color Code Value",
+               {1485, 4575, 1935, 375},
+               4,
+               "To find the numerical value of selected color codes.",
+               "Find the resistance from the bands"},
+    ButtonSpec{"Command2",
+               "Color Code Name",
+               {3510, 4575, 1935, 375},
+               6,
+               "To get the color code names from the numerical value.",
+               "Find the bands for the resistance"},
     ButtonSpec{"Command3", "About", {5535, 4575, 855, 375}, 38, "", "About Stripewise"},
 };
 

@@ -14,9 +14,16 @@ constexpr ColorValue kWhite = 0x00FFFFFF;
 GraphicSpec Label(std::string_view name, TwipBox box, std::string_view caption, double points,
                   bool bold = false, bool underline = false, Align align = Align::Left,
                   std::optional<ColorValue> fore = {}) {
-  return {.name = name, .kind = GraphicSpec::Kind::Label, .box = box, .caption = caption,
-          .points = points, .bold = bold, .underline = underline, .align = align,
-          .back = kWhite, .fore = fore};
+  return {.name = name,
+          .kind = GraphicSpec::Kind::Label,
+          .box = box,
+          .caption = caption,
+          .points = points,
+          .bold = bold,
+          .underline = underline,
+          .align = align,
+          .back = kWhite,
+          .fore = fore};
 }
 
 const GraphicSpec kLabels[] = {
@@ -30,8 +37,8 @@ const GraphicSpec kLabels[] = {
           "sentence  corresponds to the first letter of each color.",
           9.75),
     Label("Label1", {1755, 3150, 3975, 375}, "B B ROY Goes Bombay Via Gate Way", 9.75, true),
-    Label("Label7", {195, 3870, 5535, 615}, "Made by the Stripewise developers", 11.25,
-          true, false, Align::Centre, 0x000000FF),
+    Label("Label7", {195, 3870, 5535, 615}, "Made by the Stripewise developers", 11.25, true, false,
+          Align::Centre, 0x000000FF),
 };
 
 constexpr TwipBox kImage1Box{120, 1680, 1575, 2055};

@@ -1,7 +1,6 @@
 #include "stripewise_ui/graphics.h"
 
 #include <QPainter>
-
 #include <algorithm>
 #include <cmath>
 
@@ -36,7 +35,9 @@ void ShapeWidget::paintEvent(QPaintEvent*) {
   painter.setBrush(fill_ ? QBrush(ScreenColor(*fill_, palette())) : QBrush(Qt::NoBrush));
   const QRect box = rect().adjusted(0, 0, -1, -1);  // the outline lies inside the box
   switch (kind_) {
-    case ShapeKind::Rectangle: painter.drawRect(box); break;
+    case ShapeKind::Rectangle:
+      painter.drawRect(box);
+      break;
     case ShapeKind::Oval:
       painter.setRenderHint(QPainter::Antialiasing);
       painter.drawEllipse(QRectF(box).adjusted(0.5, 0.5, -0.5, -0.5));
@@ -67,7 +68,8 @@ LineWidget::LineWidget(QPoint from_twips, QPoint to_twips, int width_pixels, QWi
 
 void LineWidget::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.setPen(QPen(ScreenColor(kWindowTextColor, palette()), width_, Qt::SolidLine, Qt::FlatCap));
+  painter.setPen(
+      QPen(ScreenColor(kWindowTextColor, palette()), width_, Qt::SolidLine, Qt::FlatCap));
   painter.drawLine(from_, to_);
 }
 

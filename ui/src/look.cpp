@@ -1,7 +1,6 @@
 #include "stripewise_ui/look.h"
 
 #include <QFontDatabase>
-
 #include <cmath>
 
 // Resources of a static library are registered by hand, once.
@@ -21,12 +20,17 @@ QColor ScreenColor(ColorValue value, const QPalette& palette) {
                   static_cast<int>((value >> 16) & 0xFF));
   }
   switch (value & 0xFF) {
-    case 0x04: return palette.color(QPalette::Active, QPalette::Window);  // menu
-    case 0x05: return palette.color(QPalette::Active, QPalette::Base);
-    case 0x08: return palette.color(QPalette::Active, QPalette::Text);
-    case 0x12: return palette.color(QPalette::Active, QPalette::ButtonText);
+    case 0x04:
+      return palette.color(QPalette::Active, QPalette::Window);  // menu
+    case 0x05:
+      return palette.color(QPalette::Active, QPalette::Base);
+    case 0x08:
+      return palette.color(QPalette::Active, QPalette::Text);
+    case 0x12:
+      return palette.color(QPalette::Active, QPalette::ButtonText);
     case 0x0F:
-    default: return palette.color(QPalette::Active, QPalette::Button);
+    default:
+      return palette.color(QPalette::Active, QPalette::Button);
   }
 }
 

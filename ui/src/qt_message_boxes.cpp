@@ -8,9 +8,12 @@ namespace {
 
 QMessageBox::Icon IconOf(MsgBoxStyle style) {
   switch (style) {
-    case MsgBoxStyle::Critical: return QMessageBox::Critical;
-    case MsgBoxStyle::Information: return QMessageBox::Information;
-    case MsgBoxStyle::OkOnly: break;
+    case MsgBoxStyle::Critical:
+      return QMessageBox::Critical;
+    case MsgBoxStyle::Information:
+      return QMessageBox::Information;
+    case MsgBoxStyle::OkOnly:
+      break;
   }
   return QMessageBox::NoIcon;
 }

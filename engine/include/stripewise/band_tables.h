@@ -21,12 +21,12 @@ inline constexpr std::array<std::string_view, 10> kDigitEntries = {
 
 // Entries of the multiplier list (List3): the digits, then Gold and Silver.
 inline constexpr std::array<std::string_view, 12> kMultiplierEntries = {
-    "Black", "Brown", "Red",  "Orange", "Yellow", "Green",
-    "Blue",  "Violet", "Grey", "White", "Gold",   "Silver"};
+    "Black", "Brown",  "Red",  "Orange", "Yellow", "Green",
+    "Blue",  "Violet", "Grey", "White",  "Gold",   "Silver"};
 
 // Entries of the tolerance list (List4).
 inline constexpr std::array<std::string_view, 8> kToleranceEntries = {
-    "Do not count", "Brown 1%", "Red 2%", "Orange 3%",
+    "Do not count", "Brown 1%", "Red 2%",     "Orange 3%",
     "Yellow 4%",    "Gold 5%",  "Silver 10%", "No Color 20%"};
 
 // Fraction of the resistance that each tolerance position stands for;
@@ -36,14 +36,13 @@ inline constexpr std::array<double, 8> kToleranceFractions = {0.0,  0.01, 0.02, 
 
 // The colour the tolerance band is painted with for each tolerance position.
 inline constexpr std::array<ColorValue, 8> kToleranceColors = {
-    kButtonFaceColor, 0x808080, 0x0000FF, 0xC0E0FF,
-    0x00FFFF,         0xC0FFFF, 0xC0FFC0, kButtonFaceColor};
+    kButtonFaceColor, 0x808080, 0x0000FF, 0xC0E0FF, 0x00FFFF, 0xC0FFFF, 0xC0FFC0, kButtonFaceColor};
 
 // Band colour of each colour position 0-11, as 0x00BBGGRR. Brown is painted
 // a mid grey and Grey the lighter grey, as the legend has always shown them.
-inline constexpr std::array<ColorValue, 12> kBandColors = {
-    0x000000, 0x808080, 0x0000FF, 0xC0E0FF, 0x00FFFF, 0x00FF00,
-    0xFF8080, 0xC00000, 0xE0E0E0, 0xFFFFFF, 0xC0FFFF, 0xC0FFC0};
+inline constexpr std::array<ColorValue, 12> kBandColors = {0x000000, 0x808080, 0x0000FF, 0xC0E0FF,
+                                                           0x00FFFF, 0x00FF00, 0xFF8080, 0xC00000,
+                                                           0xE0E0E0, 0xFFFFFF, 0xC0FFFF, 0xC0FFC0};
 
 // The band colour of a colour position as decimal integer text (8421504 for
 // Brown, 0 for Black); the empty text for a position outside 0-11.

@@ -19,10 +19,21 @@ enum class ShapeId : std::uint8_t { Shape2, Shape3, Shape4, Shape5 };
 
 // Every observable effect on the record, in the order they can be reported.
 enum class Effect : std::uint8_t {
-  List1, List2, List3, List4,
+  List1,
+  List2,
+  List3,
+  List4,
   Text1,
-  Label8, Label26, Label27, Label28, Label31, Label32,
-  Shape2, Shape3, Shape4, Shape5,
+  Label8,
+  Label26,
+  Label27,
+  Label28,
+  Label31,
+  Label32,
+  Shape2,
+  Shape3,
+  Shape4,
+  Shape5,
   Text1Focus,
 };
 
@@ -94,7 +105,9 @@ class Form1Record {
 
  private:
   template <typename Id>
-  static std::size_t Slot(Id id) { return static_cast<std::size_t>(id); }
+  static std::size_t Slot(Id id) {
+    return static_cast<std::size_t>(id);
+  }
   void Report(Effect effect) {
     if (observer_ != nullptr) observer_->Written(effect);
   }

@@ -66,8 +66,6 @@ inline std::string_view NthChar(std::string_view text, std::size_t n) {
   return n >= 1 && n <= text.size() ? text.substr(n - 1, 1) : std::string_view{};
 }
 inline std::string_view FirstChar(std::string_view text) { return NthChar(text, 1); }
-inline std::string_view LastChar(std::string_view text) {
-  return NthChar(text, text.size());
-}
+inline std::string_view LastChar(std::string_view text) { return NthChar(text, text.size()); }
 
 }  // namespace stripewise

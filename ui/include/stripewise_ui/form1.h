@@ -1,13 +1,12 @@
 #pragma once
 
-#include <QWidget>
+#include <stripewise/form1_record.h>
+#include <stripewise/message_boxes.h>
 
+#include <QWidget>
 #include <array>
 #include <functional>
 #include <memory>
-
-#include <stripewise/form1_record.h>
-#include <stripewise/message_boxes.h>
 
 class QLabel;
 class QLineEdit;

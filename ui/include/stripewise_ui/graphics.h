@@ -3,12 +3,11 @@
 // The window designer's lightweight controls that Qt has no widget for:
 // shapes with an outline and a solid fill, and straight lines.
 
+#include <stripewise/band_tables.h>
+
 #include <QPoint>
 #include <QWidget>
-
 #include <optional>
-
-#include <stripewise/band_tables.h>
 
 namespace stripewise::ui {
 

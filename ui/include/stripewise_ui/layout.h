@@ -3,14 +3,13 @@
 // Layout tables of the windows: every control with its place in twips, its
 // look and, for the labels, shapes and lines, its stacking order.
 
+#include <stripewise/band_tables.h>
+
 #include <QPoint>
 #include <QRect>
-
 #include <optional>
 #include <span>
 #include <string_view>
-
-#include <stripewise/band_tables.h>
 
 #include "stripewise_ui/graphics.h"
 
@@ -29,17 +28,17 @@ struct GraphicSpec {
   enum class Kind { Label, Line, Shape };
   std::string_view name;
   Kind kind;
-  TwipBox box{};                       // label or shape
-  QPoint from{}, to{};                 // line end points, in twips
-  std::string_view caption = {};       // label
-  double points = 8.25;                // label font size
+  TwipBox box{};                  // label or shape
+  QPoint from{}, to{};            // line end points, in twips
+  std::string_view caption = {};  // label
+  double points = 8.25;           // label font size
   bool bold = false, underline = false;
   Align align = Align::Left;
   std::optional<ColorValue> back = {};  // label background, shape fill
   std::optional<ColorValue> fore = {};  // label text, shape outline
   ShapeKind shape = ShapeKind::Rectangle;
-  int width = 1;                       // line width in pixels
-  std::string_view accessible = {};    // what a screen reader calls it
+  int width = 1;                     // line width in pixels
+  std::string_view accessible = {};  // what a screen reader calls it
 };
 
 // A list box of band colours.
@@ -79,7 +78,7 @@ inline constexpr TwipBox kText1Box{495, 5280, 1815, 390};
 inline constexpr int kText1TabIndex = 5;
 inline constexpr int kText1MaxLength = 11;
 inline constexpr std::string_view kText1Tooltip = "Input / Output Box";
-inline constexpr ColorValue kResultColor = 0x00FF0000;  // blue results
+inline constexpr ColorValue kResultColor = 0x00FF0000;    // blue results
 inline constexpr ColorValue kListTextColor = 0x00C00000;  // dark blue entries
 inline constexpr int kListRowTwips = 240;
 inline constexpr int kListFramePixels = 2;

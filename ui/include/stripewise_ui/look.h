@@ -2,13 +2,13 @@
 
 // Units, colours and fonts of the window designer, turned into Qt's.
 
+#include <stripewise/band_tables.h>
+
 #include <QColor>
 #include <QFont>
 #include <QIcon>
 #include <QPalette>
 #include <QRect>
-
-#include <stripewise/band_tables.h>
 
 namespace stripewise::ui {
 

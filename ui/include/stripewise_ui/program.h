@@ -2,7 +2,6 @@
 
 #include <QObject>
 #include <QPointer>
-
 #include <memory>
 
 #include "stripewise_ui/form1.h"

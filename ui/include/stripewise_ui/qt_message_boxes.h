@@ -1,9 +1,9 @@
 #pragma once
 
+#include <stripewise/message_boxes.h>
+
 #include <QPointer>
 #include <QWidget>
-
-#include <stripewise/message_boxes.h>
 
 namespace stripewise::ui {
 
