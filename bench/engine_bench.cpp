@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Stripewise developers
+
 // Time of one complete conversion on the plain record, message boxes answered
 // at once.
 #include <benchmark/benchmark.h>

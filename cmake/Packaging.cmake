@@ -1,3 +1,6 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Stripewise developers
+
 # A Debian package of what `cmake --install` puts in place. Its dependencies
 # come from the shared libraries the program actually links (dpkg-shlibdeps).
 set(CPACK_PACKAGE_NAME stripewise)

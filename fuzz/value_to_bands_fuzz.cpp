@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Stripewise developers
+
 // Feeds arbitrary text to "Color Code Name". Every run must end in one of two
 // ways: one message box with nothing written but the focus, or the three bands
 // set, Text1 rewritten and the bands-to-value results complete.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Stripewise developers
+
 // The least a Qt Widgets program can show: one label in the same font.
 #include <stripewise_ui/look.h>
 

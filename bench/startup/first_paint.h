@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Stripewise developers
+
 #pragma once
 
 // Ends a start-up probe once its window has painted for the first time,

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Stripewise developers
+
 // Time from process start to the first paint of the main window, and the
 // peak memory of the process, beside a bare Qt window. Run it on a display
 // (xvfb-run for a virtual one).

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Stripewise developers
+
 // The program's own start-up, ended at the first paint of the main window.
 #include <stripewise_ui/look.h>
 #include <stripewise_ui/program.h>

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Stripewise developers
+
 // What `cmake --install` and the Debian package put in place, checked with
 // the desktop's own validators.
 #include <gtest/gtest.h>

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Stripewise developers
+
 // The real program binary on a real X server: started, used once with the
 // mouse and keyboard as a person would, and closed. Run under xvfb-run.
 #include <fcntl.h>

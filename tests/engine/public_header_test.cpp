@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Stripewise developers
+
 // A program outside the engine that sees only its public header: it builds a
 // record, chooses bands, types a value, runs both conversions and reads every
 // property and message back.

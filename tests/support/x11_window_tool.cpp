@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Stripewise developers
+
 // x11_window_tool wait TITLE          waits until the window is shown
 // x11_window_tool geometry TITLE      prints its client area: x y width height
 // x11_window_tool shot TITLE FILE     saves what it shows as a PNG

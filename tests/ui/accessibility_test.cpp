@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Stripewise developers
+
 // What a screen reader learns through Qt's accessibility interface, and a
 // conversion done with the keyboard alone.
 #include <gtest/gtest.h>

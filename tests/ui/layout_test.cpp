@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Stripewise developers
+
 // The main window as laid out from its tables: places, fonts, colours,
 // stacking and the texts the user sees.
 #include <gtest/gtest.h>

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Stripewise developers
+
 #include <gtest/gtest.h>
 #include <stripewise_ui/look.h>
 

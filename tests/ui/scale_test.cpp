@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Stripewise developers
+
 // The main window on a screen with a scale factor: drawn at that many device
 // pixels per logical pixel, with the bands still showing their colours. Run
 // under QT_SCALE_FACTOR=2 by CTest, and at scale 1.

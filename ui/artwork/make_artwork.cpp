@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Stripewise developers
+
 // Draws the project's artwork and writes it into the folder given:
 //   bulb-16.png, bulb-32.png  the window icon, a lit light bulb, 16 colours
 //   bulb.svg                  the same bulb, scalable

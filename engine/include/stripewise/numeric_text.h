@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Stripewise developers
+
 #pragma once
 
 // How the engine writes and reads numbers held as text. Several decisions of

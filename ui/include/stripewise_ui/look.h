@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Stripewise developers
+
 #pragma once
 
 // Units, colours and fonts of the window designer, turned into Qt's.
