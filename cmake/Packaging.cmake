@@ -8,7 +8,10 @@ set(CPACK_PACKAGE_VENDOR "The Stripewise developers")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Resistor colour-code converter")
 set(CPACK_PACKAGE_DESCRIPTION
     "Converts between the colour code of a four-band resistor and its resistance,\nwith a drawing of the resistor in the chosen colours.")
-set(CPACK_PACKAGE_CONTACT "The Stripewise developers <stripewise@example.org>")
+set(CPACK_PACKAGE_CONTACT "${STRIPEWISE_MAINTAINER}")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${STRIPEWISE_MAINTAINER}")
+# The Wayland plugin lets the program run on a Wayland desktop without X.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)

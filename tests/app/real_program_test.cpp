@@ -9,6 +9,8 @@
 #include <stripewise/band_tables.h>
 #include <stripewise_ui/layout.h>
 #include <stripewise_ui/look.h>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -18,6 +20,9 @@
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <set>
 #include <string>
 #include <thread>
 #include <vector>
@@ -29,11 +34,14 @@ extern char** environ;
 namespace stripewise {
 namespace {
 
-// A child process that is always reaped.
+// The program as a child process with these arguments, without the named
+// variables of this environment and with the added ones; always reaped.
 class Child {
  public:
-  explicit Child(std::vector<std::string> env_removed = {}) {
-    std::vector<std::string> env;
+  explicit Child(const std::vector<std::string>& args = {},
+                 const std::vector<std::string>& env_removed = {},
+                 const std::vector<std::string>& env_added = {}) {
+    std::vector<std::string> env = env_added;
     for (char** e = environ; *e != nullptr; ++e) {
       const std::string entry(*e);
       bool removed = false;
@@ -43,12 +51,18 @@ class Child {
     std::vector<char*> envp;
     for (auto& entry : env) envp.push_back(entry.data());
     envp.push_back(nullptr);
-    char* argv[] = {const_cast<char*>(STRIPEWISE_PROGRAM), nullptr};
+    std::vector<std::string> words = {STRIPEWISE_PROGRAM};
+    words.insert(words.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (auto& word : words) argv.push_back(word.data());
+    argv.push_back(nullptr);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, stderr_path_,
-                                     O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    if (posix_spawn(&pid_, STRIPEWISE_PROGRAM, &actions, nullptr, argv, envp.data()) != 0)
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, kStdout, O_WRONLY | O_CREAT | O_TRUNC,
+                                     0600);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, kStderr, O_WRONLY | O_CREAT | O_TRUNC,
+                                     0600);
+    if (posix_spawn(&pid_, STRIPEWISE_PROGRAM, &actions, nullptr, argv.data(), envp.data()) != 0)
       pid_ = -1;
     posix_spawn_file_actions_destroy(&actions);
   }
@@ -70,20 +84,48 @@ class Child {
     }
     return -1;
   }
-  std::string Stderr() const {
+  std::string Stdout() const { return Read(kStdout); }
+  std::string Stderr() const { return Read(kStderr); }
+
+ private:
+  pid_t pid_ = -1;
+  bool exited_ = false;
+  static constexpr const char* kStdout = "real_program_stdout.txt";
+  static constexpr const char* kStderr = "real_program_stderr.txt";
+
+  static std::string Read(const char* path) {
     std::string text;
-    if (FILE* f = std::fopen(stderr_path_, "r")) {
+    if (FILE* f = std::fopen(path, "r")) {
       for (int c; (c = std::fgetc(f)) != EOF;) text += static_cast<char>(c);
       std::fclose(f);
     }
     return text;
   }
-
- private:
-  pid_t pid_ = -1;
-  bool exited_ = false;
-  const char* stderr_path_ = "real_program_stderr.txt";
 };
+
+// The pids of the session-bus processes that run now.
+std::set<std::string> SessionBusProcesses() {
+  std::set<std::string> pids;
+  for (const auto& entry : std::filesystem::directory_iterator("/proc")) {
+    std::ifstream file(entry.path() / "cmdline");
+    std::string command;
+    std::getline(file, command, '\0');
+    if (command.find("dbus-launch") != std::string::npos ||
+        command.find("dbus-daemon") != std::string::npos) {
+      pids.insert(entry.path().filename());
+    }
+  }
+  return pids;
+}
+
+// A private runtime folder, as a desktop session has one.
+std::string RuntimeDir() {
+  static const std::string dir = [] {
+    std::string path = std::filesystem::temp_directory_path() / "stripewise-runtime-XXXXXX";
+    return std::string(mkdtemp(path.data()));
+  }();
+  return dir;
+}
 
 void Xdotool(const std::string& arguments) {
   ASSERT_EQ(std::system(("xdotool " + arguments).c_str()), 0) << arguments;
@@ -113,7 +155,11 @@ QColor Rgb(ColorValue bgr) {
 
 TEST(RealProgram, ConvertsOnceAndEndsWithExitCodeZeroWhenClosed) {
   x11::Display display;
-  Child program({"QT_QPA_PLATFORM"});  // the X server, not the headless platform of the other tests
+  // On the X server, not the headless platform of the other tests, and with
+  // no session bus to be had.
+  const std::set<std::string> buses = SessionBusProcesses();
+  Child program({}, {"QT_QPA_PLATFORM", "DBUS_SESSION_BUS_ADDRESS", "XDG_RUNTIME_DIR"},
+                {"XDG_RUNTIME_DIR=" + RuntimeDir()});
   const auto window = display.WaitForWindow("Stripewise v2.0", 15000);
   ASSERT_TRUE(window.has_value()) << program.Stderr();
   const QRect client = display.Geometry(*window);
@@ -143,14 +189,70 @@ TEST(RealProgram, ConvertsOnceAndEndsWithExitCodeZeroWhenClosed) {
   }
   display.Close(*window);
   EXPECT_EQ(program.Wait(10000), 0) << program.Stderr();
+  std::this_thread::sleep_for(std::chrono::milliseconds(200));
+  EXPECT_EQ(SessionBusProcesses(), buses) << "a session bus the program started is left running";
 }
 
-TEST(RealProgram, SaysInOneLineThatThereIsNoDisplay) {
-  Child program({"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"});
-  EXPECT_EQ(program.Wait(10000), 1);
-  const std::string said = program.Stderr();
-  EXPECT_NE(said.find("no graphical display"), std::string::npos) << said;
-  EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+// What the command line and the environment get, without a window.
+struct Answer {
+  std::vector<std::string> args;
+  std::string env;  // added to an environment without any display
+  int status;
+  std::string out;  // what standard output starts with
+  std::string err;  // what standard error starts with
+};
+
+TEST(RealProgram, AnswersOptionsAndMissingDisplaysWithoutAWindow) {
+  const std::string usage = "Usage: stripewise [Qt options]\n";
+  const std::string wayland = RuntimeDir() + "/wayland-217";  // a socket nobody serves
+  const int socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  wayland.copy(address.sun_path, sizeof address.sun_path - 1);
+  unlink(wayland.c_str());
+  ASSERT_EQ(bind(socket, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+  close(socket);
+  const Answer answers[] = {
+      {{"--help"}, "", 0, usage, ""},
+      {{"--version"}, "", 0, "stripewise 2.0.0\n", ""},
+      {{"--frobnicate"}, "", 2, "", "stripewise: unknown option '--frobnicate'\n" + usage},
+      {{"-style", "fusion", "4700"}, "", 2, "", "stripewise: unexpected argument '4700'\n" + usage},
+      {{}, "", 1, "", "stripewise: no graphical display (DISPLAY and WAYLAND_DISPLAY are unset)\n"},
+      {{},
+       "DISPLAY=:217",
+       1,
+       "",
+       "stripewise: cannot open a display (tried X11 display \":217\")\n"},
+      {{},
+       "WAYLAND_DISPLAY=wayland-217",
+       1,
+       "",
+       "stripewise: cannot open a display (tried Wayland display \"wayland-217\")\n"},
+  };
+  for (const Answer& answer : answers) {
+    std::vector<std::string> env = {"XDG_RUNTIME_DIR=" + RuntimeDir()};
+    if (!answer.env.empty()) env.push_back(answer.env);
+    Child program(
+        answer.args,
+        {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR", "XDG_SESSION_TYPE"},
+        env);
+    const std::string context = answer.env + " " + (answer.args.empty() ? "" : answer.args[0]);
+    EXPECT_EQ(program.Wait(10000), answer.status) << context;
+    EXPECT_EQ(program.Stdout().substr(0, answer.out.size()), answer.out) << context;
+    if (answer.status == 1) {
+      EXPECT_EQ(program.Stderr(), answer.err) << context;  // that one line and nothing else
+    } else {
+      EXPECT_EQ(program.Stderr().substr(0, answer.err.size()), answer.err) << context;
+    }
+  }
+}
+
+TEST(RealProgram, HonoursQtsOwnOptionsWithoutADisplay) {
+  Child program({"-platform", "offscreen", "-style", "fusion", "-reverse"},
+                {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR"},
+                {"XDG_RUNTIME_DIR=" + RuntimeDir()});
+  EXPECT_EQ(program.Wait(1500), -1) << "it should still run: " << program.Stderr();
+  EXPECT_EQ(program.Stderr(), "");
 }
 
 }  // namespace

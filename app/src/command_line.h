@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Stripewise developers
+
+#pragma once
+
+// The program's command line: its own two options, and Qt's standard ones,
+// which are left for Qt to read.
+
+#include <span>
+#include <string>
+
+namespace stripewise::app {
+
+struct CommandLine {
+  enum class Action { Run, Help, Version, Refuse };
+  Action action = Action::Run;
+  std::string error;     // the one-line complaint when refused
+  std::string platform;  // the value of Qt's -platform, when given
+  std::string display;   // the value of Qt's -display, when given
+};
+
+// Reads the arguments after the program name, before any display is opened.
+CommandLine ParseCommandLine(std::span<char* const> args);
+
+// The text that --help prints and a refusal shows below its complaint.
+std::string Usage();
+
+// "stripewise 2.0.0", what --version prints.
+std::string VersionLine();
+
+}  // namespace stripewise::app
