@@ -60,7 +60,7 @@ BENCHMARK_CAPTURE(BM_Command2_Click, 4700, "4700");
 BENCHMARK_CAPTURE(BM_Command2_Click, 4.75, "4.75");
 BENCHMARK_CAPTURE(BM_Command2_Click, 0.47, "0.47");
 BENCHMARK_CAPTURE(BM_Command2_Click, 99999999999, "99999999999");
-BENCHMARK_CAPTURE(BM_Command2_Click, refused_12 .34, "12.34");
+BENCHMARK_CAPTURE(BM_Command2_Click, refused_12_34, "12.34");
 
 }  // namespace
 

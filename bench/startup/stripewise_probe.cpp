@@ -14,7 +14,7 @@ int main(int argc, char** argv) {
   QApplication::setWindowIcon(stripewise::ui::AppIcon());
   stripewise::ui::RegisterFontFallback();
   stripewise::ui::Program program;
-  stripewise::bench::FirstPaint probe(&program.form1());
+  stripewise::bench::FirstPaint probe(&program.MainWindow());
   program.Start();
   return QApplication::exec();
 }

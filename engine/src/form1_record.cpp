@@ -34,10 +34,25 @@ int ListCount(ListId list) {
 Form1Record::Form1Record() = default;
 
 void Form1Record::SetListIndex(ListId list, std::int16_t position) {
+  Store(list, position);
+  Report(EffectOf(list));
+  RaiseClick(list);
+}
+
+void Form1Record::UserSelected(ListId list, std::int16_t position) {
+  Store(list, position);
+  RaiseClick(list);
+}
+
+void Form1Record::UserTyped(std::string_view text) { text1_.assign(text); }
+
+void Form1Record::Store(ListId list, std::int16_t position) {
   if (position < -1 || position >= ListCount(list)) throw RuntimeError(ErrorKind::InvalidPosition);
   list_index_[Slot(list)] = position;
-  Report(EffectOf(list));
-  if (position < 0) return;
+}
+
+void Form1Record::RaiseClick(ListId list) {
+  if (ListIndex(list) < 0) return;  // a cleared selection raises nothing
   switch (list) {
     case ListId::List1:
       List1_Click();

@@ -255,7 +255,7 @@ NumberTextBuffer::NumberTextBuffer(double value) {
   size_ = static_cast<std::size_t>(result.ptr - chars_);
 }
 
-std::string NumberText(double value) { return std::string(NumberTextBuffer(value).view()); }
+std::string NumberText(double value) { return std::string(NumberTextBuffer(value).View()); }
 
 std::string IntegerText(std::int64_t value) {
   std::array<char, 24> buf;

@@ -11,6 +11,9 @@
 #include "stripewise/runtime_error.h"
 
 namespace stripewise {
+
+ValueToBandsTexts& FormTexts(Form1Record& form) { return form.texts_; }
+
 namespace {
 
 // How Text1 is rewritten once the bands are set.
@@ -59,12 +62,14 @@ Coding FourCharacters(Form1Record& form, std::string_view t, double v) {
   if (v < 0.1) return {0, Digit(LastChar(t)), kSilver, NewText::Normalised};
   if (v < 1) return {Digit(NthChar(t, 3)), Digit(LastChar(t)), kSilver, NewText::Normalised};
   if (v < 10) {
-    form.ReducedText = NumberText(RoundToTenth(v));
-    return Tenths(form.ReducedText);
+    std::string& reduced = FormTexts(form).ReducedText;
+    reduced = NumberText(RoundToTenth(v));
+    return Tenths(reduced);
   }
   if (v < 100) {
-    form.ReducedText = NumberText(IntegerPart(v));
-    const std::string_view r = form.ReducedText;
+    std::string& reduced = FormTexts(form).ReducedText;
+    reduced = NumberText(IntegerPart(v));
+    const std::string_view r = reduced;
     return {Digit(FirstChar(r)), Digit(LastChar(r)), 0, NewText::Digits, ""};
   }
   return {Digit(FirstChar(t)), Digit(NthChar(t, 2)), 2, NewText::Digits, "00"};
@@ -83,9 +88,10 @@ void RefuseOutOfRange(Form1Record& form, MessageBoxes& boxes) {
 // The case table, by the length of ValueText and then by its value. Shows
 // the refusal and gives nothing when no band is to be set.
 std::optional<Coding> ChooseCoding(Form1Record& form, MessageBoxes& boxes) {
-  const std::string_view t = form.ValueText;
+  const ValueToBandsTexts& texts = FormTexts(form);
+  const std::string_view t = texts.ValueText;
   const double v = ValueOfText(t);
-  const bool fractional = ValueOfText(form.FractionText) > 0;
+  const bool fractional = ValueOfText(texts.FractionText) > 0;
   const std::size_t length = Len(t);
   if (length == 1) return Coding{Digit(FirstChar(t)), 0, kGold, NewText::Normalised};
   if (length == 2) return Coding{Digit(FirstChar(t)), Digit(LastChar(t)), 0, NewText::Normalised};
@@ -119,7 +125,7 @@ std::string DigitsText(const Form1Record& form) {
 void WriteNewText(Form1Record& form, const Coding& coding) {
   switch (coding.text) {
     case NewText::Normalised:
-      form.SetText1(form.ValueText);
+      form.SetText1(FormTexts(form).ValueText);
       break;
     case NewText::Digits:
       form.SetText1(DigitsText(form) + std::string(coding.suffix));
@@ -129,7 +135,7 @@ void WriteNewText(Form1Record& form, const Coding& coding) {
           NumberTextBuffer(CheckedMul(PowerOfTen(coding.scale), TextToInt32(DigitsText(form)))));
       break;
     case NewText::Reduced:
-      form.SetText1(form.ReducedText);
+      form.SetText1(FormTexts(form).ReducedText);
       break;
   }
 }
@@ -142,9 +148,10 @@ void ValueToBands(Form1Record& form, MessageBoxes& boxes) {
     RefuseOutOfRange(form, boxes);
     return;
   }
-  form.ValueText = NumberText(value);
-  const double v = ValueOfText(form.ValueText);
-  form.FractionText = NumberText(v - IntegerPart(v));
+  ValueToBandsTexts& texts = FormTexts(form);
+  texts.ValueText = NumberText(value);
+  const double v = ValueOfText(texts.ValueText);
+  texts.FractionText = NumberText(v - IntegerPart(v));
   if (form.Text1().empty()) {
     Refuse(form, boxes, kValueMissingPrompt, kValueMissingTitle, MsgBoxStyle::Critical, true);
     return;

@@ -49,11 +49,13 @@ class Child {
       if (!removed) env.push_back(entry);
     }
     std::vector<char*> envp;
+    envp.reserve(env.size() + 1);
     for (auto& entry : env) envp.push_back(entry.data());
     envp.push_back(nullptr);
     std::vector<std::string> words = {STRIPEWISE_PROGRAM};
     words.insert(words.end(), args.begin(), args.end());
     std::vector<char*> argv;
+    argv.reserve(words.size() + 1);
     for (auto& word : words) argv.push_back(word.data());
     argv.push_back(nullptr);
     posix_spawn_file_actions_t actions;
@@ -120,11 +122,11 @@ std::set<std::string> SessionBusProcesses() {
 
 // A private runtime folder, as a desktop session has one.
 std::string RuntimeDir() {
-  static const std::string dir = [] {
+  static const std::string kDir = [] {
     std::string path = std::filesystem::temp_directory_path() / "stripewise-runtime-XXXXXX";
     return std::string(mkdtemp(path.data()));
   }();
-  return dir;
+  return kDir;
 }
 
 void Xdotool(const std::string& arguments) {
@@ -143,7 +145,7 @@ QPoint ListRow(int list, int row) {
 // The centre of a drawn control of the main window.
 QPoint Centre(std::string_view name) {
   for (const auto& row : ui::Form1Graphics()) {
-    if (row.name == name) return row.box.pixels().center();
+    if (row.name == name) return row.box.Pixels().center();
   }
   return {};
 }
@@ -166,9 +168,9 @@ TEST(RealProgram, ConvertsOnceAndEndsWithExitCodeZeroWhenClosed) {
   EXPECT_EQ(client.size(), QSize(535, 434));
 
   ClickAt(client, ListRow(3, 5));  // Gold 5%
-  ClickAt(client, ui::kText1Box.pixels().center());
+  ClickAt(client, ui::kText1Box.Pixels().center());
   Xdotool("type --delay 20 4700");
-  ClickAt(client, ui::Form1Buttons()[1].box.pixels().center());  // Color Code Name
+  ClickAt(client, ui::Form1Buttons()[1].box.Pixels().center());  // Color Code Name
 
   const char* bands[] = {"Shape2", "Shape3", "Shape4", "Shape5"};
   const QColor expected[] = {Rgb(kBandColors[4]), Rgb(kBandColors[7]), Rgb(kBandColors[2]),

@@ -82,14 +82,11 @@ TEST(Command1Click, AMissingBandShowsOneMessageAndWritesNothing) {
 TEST(Command1Click, KeepsEarlierResultsWhenABandIsMissing) {
   Bench bench(Yellow, Violet, Red, Gold5);
   Command1_Click(bench.form, bench.boxes);
-  const Form1Record before = bench.form;
   bench.form.SetListIndex(ListId::List2, -1);
   bench.log.effects.clear();
   Command1_Click(bench.form, bench.boxes);
-  EXPECT_TRUE(bench.log.effects.empty());
-  EXPECT_EQ(bench.form.Text1(), before.Text1());
+  EXPECT_TRUE(bench.log.effects.empty());  // the log hears every write: nothing changed
   EXPECT_EQ(bench.Caption(LabelId::Label27), "235");
-  EXPECT_EQ(bench.form.FillColor(ShapeId::Shape3), before.FillColor(ShapeId::Shape3));
 }
 
 TEST(Command1Click, AnUnselectedToleranceLeavesItsFiguresAndDividesWhatLabel27Shows) {

@@ -26,9 +26,6 @@ TEST(Form1Record, StartsInTheDesignTimeState) {
   EXPECT_EQ(form.FillColor(ShapeId::Shape3), 0x80000004u);
   EXPECT_EQ(form.FillColor(ShapeId::Shape4), 0x80000004u);
   EXPECT_EQ(form.FillColor(ShapeId::Shape5), 0x8000000Fu);
-  EXPECT_EQ(form.ValueText, "");
-  EXPECT_EQ(form.FractionText, "");
-  EXPECT_EQ(form.ReducedText, "");
 }
 
 // Each band list repaints its own band, nested inside the write.
@@ -75,7 +72,7 @@ TEST(Form1Record, APositionTheListDoesNotHaveIsARuntimeErrorAndChangesNothing) {
       form.SetListIndex(list, static_cast<std::int16_t>(position));
       ADD_FAILURE() << position << " accepted";
     } catch (const RuntimeError& e) {
-      EXPECT_EQ(e.kind(), ErrorKind::InvalidPosition);
+      EXPECT_EQ(e.Kind(), ErrorKind::InvalidPosition);
     }
     EXPECT_EQ(form.ListIndex(list), -1);
     EXPECT_TRUE(log.effects.empty());

@@ -85,7 +85,7 @@ TEST(ValueOfText, FailsOnlyBeyondTheRangeOfADouble) {
       ValueOfText(text);
       ADD_FAILURE() << text << " read without an error";
     } catch (const RuntimeError& e) {
-      EXPECT_EQ(e.kind(), ErrorKind::Overflow) << text;
+      EXPECT_EQ(e.Kind(), ErrorKind::Overflow) << text;
     }
   }
   EXPECT_EQ(ValueOfText("1.7976931348623157e308"), std::numeric_limits<double>::max());
@@ -180,7 +180,7 @@ TEST(TextToInteger, TakesOnlyDecimalIntegerText) {
     TextToSmallInt("40000");
     ADD_FAILURE();
   } catch (const RuntimeError& e) {
-    EXPECT_EQ(e.kind(), ErrorKind::Overflow);
+    EXPECT_EQ(e.Kind(), ErrorKind::Overflow);
   }
   EXPECT_THROW(TextToInt32("2147483648"), RuntimeError);
 }

@@ -52,12 +52,8 @@ struct Bench {
   Bench(const Bench&) = delete;  // the record points at this log
   Bench& operator=(const Bench&) = delete;
 
-  // Types a text into Text1 without logging it.
-  void Type(const std::string& text) {
-    form.SetObserver(nullptr);
-    form.SetText1(text);
-    form.SetObserver(&log);
-  }
+  // Types a text into Text1, as the user does: not an engine write.
+  void Type(const std::string& text) { form.UserTyped(text); }
   void Select(ListId list, int position) {
     if (position >= 0) form.SetListIndex(list, static_cast<std::int16_t>(position));
   }

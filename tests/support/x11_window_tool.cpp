@@ -28,9 +28,9 @@ int PrintCentre(std::string_view control, int row) {
     if (list.name == control) box = list.RowBox(row);
   }
   for (const auto& button : Form1Buttons()) {
-    if (button.name == control) box = button.box.pixels();
+    if (button.name == control) box = button.box.Pixels();
   }
-  if (control == "Text1") box = kText1Box.pixels();
+  if (control == "Text1") box = kText1Box.Pixels();
   if (box.isNull()) return 1;
   std::printf("%d %d\n", box.center().x(), box.center().y());
   return 0;

@@ -25,10 +25,10 @@ using testing::TypeInto;
 class AccessibilityTest : public ::testing::Test {
  protected:
   void SetUp() override { program_ = testing::StartedProgram(); }
-  QWidget& form() { return program_->form1(); }
+  QWidget& Form() { return program_->MainWindow(); }
   QString Read(std::string_view name, QAccessible::Text what) {
     QAccessibleInterface* face =
-        QAccessible::queryAccessibleInterface(Child<QWidget>(form(), name));
+        QAccessible::queryAccessibleInterface(Child<QWidget>(Form(), name));
     return face == nullptr ? QString("<none>") : face->text(what);
   }
   QString Drawing() { return Read("Drawing", QAccessible::Description); }
@@ -62,24 +62,24 @@ TEST_F(AccessibilityTest, EveryControlThatMattersSaysWhatItIs) {
 
 TEST_F(AccessibilityTest, TheDrawingIsDescribedInWordsAfterEveryRepaint) {
   EXPECT_EQ(Drawing(), "Bands: no band chosen, no band chosen, no band chosen, no band chosen");
-  ClickEntry(Child<QListWidget>(form(), "List1"), 4);
+  ClickEntry(Child<QListWidget>(Form(), "List1"), 4);
   EXPECT_EQ(Drawing(), "Bands: Yellow, no band chosen, no band chosen, no band chosen");
-  ClickEntry(Child<QListWidget>(form(), "List4"), 5);  // the tolerance band waits for a conversion
+  ClickEntry(Child<QListWidget>(Form(), "List4"), 5);  // the tolerance band waits for a conversion
   EXPECT_EQ(Drawing(), "Bands: Yellow, no band chosen, no band chosen, no band chosen");
-  TypeInto(form(), "Text1", "4700");
-  ClickButton(form(), "Command2");
+  TypeInto(Form(), "Text1", "4700");
+  ClickButton(Form(), "Command2");
   EXPECT_EQ(Drawing(), "Bands: Yellow, Violet, Red, Gold 5%");
-  ClickEntry(Child<QListWidget>(form(), "List3"), 10);
+  ClickEntry(Child<QListWidget>(Form(), "List3"), 10);
   EXPECT_EQ(Drawing(), "Bands: Yellow, Violet, Gold, Gold 5%");
-  ClickEntry(Child<QListWidget>(form(), "List4"), 0);
-  ClickButton(form(), "Command1");
+  ClickEntry(Child<QListWidget>(Form(), "List4"), 0);
+  ClickButton(Form(), "Command1");
   EXPECT_EQ(Drawing(), "Bands: Yellow, Violet, Gold, Do not count");
   EXPECT_EQ(Read("Label28", QAccessible::Description), "0.0047");
 }
 
 // Arrows choose the bands, Tab moves on and Space presses a button.
 TEST_F(AccessibilityTest, AConversionCanBeDoneWithTheKeyboardAlone) {
-  ASSERT_EQ(QApplication::focusWidget(), Child<QWidget>(form(), "List1"));
+  ASSERT_EQ(QApplication::focusWidget(), Child<QWidget>(Form(), "List1"));
   Keys(Qt::Key_Down, 4);  // Yellow
   Keys(Qt::Key_Tab);
   Keys(Qt::Key_Down, 7);  // Violet
@@ -88,19 +88,19 @@ TEST_F(AccessibilityTest, AConversionCanBeDoneWithTheKeyboardAlone) {
   Keys(Qt::Key_Tab);
   Keys(Qt::Key_Down, 5);  // Gold 5%
   Keys(Qt::Key_Tab);
-  ASSERT_EQ(QApplication::focusWidget(), Child<QWidget>(form(), "Command1"));
+  ASSERT_EQ(QApplication::focusWidget(), Child<QWidget>(Form(), "Command1"));
   Keys(Qt::Key_Space);
-  EXPECT_EQ(Child<QLineEdit>(form(), "Text1")->text(), "4700");
-  EXPECT_EQ(Child<QLabel>(form(), "Label27")->text(), "235");
+  EXPECT_EQ(Child<QLineEdit>(Form(), "Text1")->text(), "4700");
+  EXPECT_EQ(Child<QLabel>(Form(), "Label27")->text(), "235");
 
   Keys(Qt::Key_Tab);
-  ASSERT_EQ(QApplication::focusWidget(), Child<QWidget>(form(), "Text1"));
+  ASSERT_EQ(QApplication::focusWidget(), Child<QWidget>(Form(), "Text1"));
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
   QTest::keyClicks(QApplication::focusWidget(), "0.47");
   Keys(Qt::Key_Tab);
-  ASSERT_EQ(QApplication::focusWidget(), Child<QWidget>(form(), "Command2"));
+  ASSERT_EQ(QApplication::focusWidget(), Child<QWidget>(Form(), "Command2"));
   Keys(Qt::Key_Space);
-  EXPECT_EQ(Child<QLabel>(form(), "Label28")->text(), "0.00047");
+  EXPECT_EQ(Child<QLabel>(Form(), "Label28")->text(), "0.00047");
   EXPECT_EQ(Drawing(), "Bands: Yellow, Violet, Silver, Gold 5%");
 }
 

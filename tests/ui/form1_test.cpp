@@ -34,34 +34,34 @@ const char* const kBands[] = {"Shape2", "Shape3", "Shape4", "Shape5"};
 class Form1Test : public ::testing::Test {
  protected:
   void SetUp() override { program_ = testing::StartedProgram(); }
-  QWidget& form() { return program_->form1(); }
-  QListWidget* list(int n) { return Child<QListWidget>(form(), "List" + std::to_string(n)); }
-  QString caption(const char* label) { return Child<QLabel>(form(), label)->text(); }
-  ColorValue fill(const char* band) { return *Child<ShapeWidget>(form(), band)->fill(); }
-  std::vector<ColorValue> fills() {
+  QWidget& Form() { return program_->MainWindow(); }
+  QListWidget* List(int n) { return Child<QListWidget>(Form(), "List" + std::to_string(n)); }
+  QString Caption(const char* label) { return Child<QLabel>(Form(), label)->text(); }
+  ColorValue Fill(const char* band) { return *Child<ShapeWidget>(Form(), band)->Fill(); }
+  std::vector<ColorValue> Fills() {
     std::vector<ColorValue> all;
-    for (const char* band : kBands) all.push_back(fill(band));
+    for (const char* band : kBands) all.push_back(Fill(band));
     return all;
   }
-  QString text1() { return Child<QLineEdit>(form(), "Text1")->text(); }
+  QString Text1() { return Child<QLineEdit>(Form(), "Text1")->text(); }
 
   std::unique_ptr<Program> program_;
 };
 
 TEST_F(Form1Test, StartsWithDoNotCountSelectedBlankResultsAndFocusInTheFirstList) {
-  EXPECT_EQ(form().windowTitle(), "Stripewise v2.0");
-  EXPECT_EQ(fills(),
+  EXPECT_EQ(Form().windowTitle(), "Stripewise v2.0");
+  EXPECT_EQ(Fills(),
             (std::vector<ColorValue>{kButtonFaceColor, kMenuColor, kMenuColor, kButtonFaceColor}));
   for (const char* band : kBands) {
-    EXPECT_EQ(PaintedAtCentre(form(), band), Screen(fill(band), form())) << band;
+    EXPECT_EQ(PaintedAtCentre(Form(), band), Screen(Fill(band), Form())) << band;
   }
-  for (const char* label : kResultLabels) EXPECT_EQ(caption(label), "") << label;
-  EXPECT_EQ(text1(), "");
-  for (int n = 1; n <= 3; ++n) EXPECT_TRUE(list(n)->selectedItems().isEmpty()) << n;
-  ASSERT_EQ(list(4)->selectedItems().size(), 1);
-  EXPECT_EQ(list(4)->selectedItems().first()->text(), "Do not count");
-  EXPECT_EQ(QApplication::focusWidget(), list(1));
-  EXPECT_EQ(program_->form1().record().ListIndex(ListId::List1), -1);
+  for (const char* label : kResultLabels) EXPECT_EQ(Caption(label), "") << label;
+  EXPECT_EQ(Text1(), "");
+  for (int n = 1; n <= 3; ++n) EXPECT_TRUE(List(n)->selectedItems().isEmpty()) << n;
+  ASSERT_EQ(List(4)->selectedItems().size(), 1);
+  EXPECT_EQ(List(4)->selectedItems().first()->text(), "Do not count");
+  EXPECT_EQ(QApplication::focusWidget(), List(1));
+  EXPECT_EQ(program_->MainWindow().Record().ListIndex(ListId::List1), -1);
 }
 
 // A click in a band list repaints its band at once and nothing else.
@@ -73,35 +73,35 @@ TEST_F(Form1Test, AClickInAListRepaintsOnlyItsBand) {
   } clicks[] = {
       {2, 2, "Shape3"}, {3, 10, "Shape4"}, {1, 0, "Shape2"}, {3, 11, "Shape4"}, {1, 9, "Shape2"}};
   for (const auto& click : clicks) {
-    std::vector<ColorValue> expected = fills();
-    ClickEntry(list(click.list), click.row);
+    std::vector<ColorValue> expected = Fills();
+    ClickEntry(List(click.list), click.row);
     const auto slot = static_cast<std::size_t>(click.band[5] - '2');
     expected[slot] = kBandColors[static_cast<std::size_t>(click.row)];
-    EXPECT_EQ(fills(), expected) << click.band << " " << click.row;
-    EXPECT_EQ(PaintedAtCentre(form(), click.band), Screen(expected[slot], form()));
-    for (const char* label : kResultLabels) EXPECT_EQ(caption(label), "");
-    EXPECT_EQ(text1(), "");
+    EXPECT_EQ(Fills(), expected) << click.band << " " << click.row;
+    EXPECT_EQ(PaintedAtCentre(Form(), click.band), Screen(expected[slot], Form()));
+    for (const char* label : kResultLabels) EXPECT_EQ(Caption(label), "");
+    EXPECT_EQ(Text1(), "");
   }
-  const std::vector<ColorValue> before = fills();
-  for (int row = 0; row < 8; ++row) ClickEntry(list(4), row);
-  EXPECT_EQ(fills(), before);
+  const std::vector<ColorValue> before = Fills();
+  for (int row = 0; row < 8; ++row) ClickEntry(List(4), row);
+  EXPECT_EQ(Fills(), before);
 }
 
 TEST_F(Form1Test, ArrowKeysInAListRepaintItsBandAtEveryStep) {
-  ClickEntry(list(1), 0);
+  ClickEntry(List(1), 0);
   for (int row = 1; row < 10; ++row) {
-    QTest::keyClick(list(1), Qt::Key_Down);
-    EXPECT_EQ(fill("Shape2"), kBandColors[static_cast<std::size_t>(row)]) << row;
+    QTest::keyClick(List(1), Qt::Key_Down);
+    EXPECT_EQ(Fill("Shape2"), kBandColors[static_cast<std::size_t>(row)]) << row;
   }
 }
 
 TEST_F(Form1Test, ASecondClickOrCtrlClickNeverClearsASelection) {
-  ClickEntry(list(2), 4);
-  ClickEntry(list(2), 4);
-  const QRect entry = list(2)->visualItemRect(list(2)->item(4));
-  QTest::mouseClick(list(2)->viewport(), Qt::LeftButton, Qt::ControlModifier, entry.center());
-  EXPECT_EQ(program_->form1().record().ListIndex(ListId::List2), 4);
-  EXPECT_EQ(list(2)->selectedItems().size(), 1);
+  ClickEntry(List(2), 4);
+  ClickEntry(List(2), 4);
+  const QRect entry = List(2)->visualItemRect(List(2)->item(4));
+  QTest::mouseClick(List(2)->viewport(), Qt::LeftButton, Qt::ControlModifier, entry.center());
+  EXPECT_EQ(program_->MainWindow().Record().ListIndex(ListId::List2), 4);
+  EXPECT_EQ(List(2)->selectedItems().size(), 1);
 }
 
 struct Conversion {
@@ -122,50 +122,50 @@ const Conversion kConversions[] = {
 
 TEST_F(Form1Test, ColorCodeValueShowsTheFiguresAndPaintsTheBands) {
   for (const Conversion& c : kConversions) {
-    ClickEntry(list(1), c.first);
-    ClickEntry(list(2), c.second);
-    ClickEntry(list(3), c.multiplier);
-    ClickEntry(list(4), c.tolerance);
-    ClickButton(form(), "Command1");
+    ClickEntry(List(1), c.first);
+    ClickEntry(List(2), c.second);
+    ClickEntry(List(3), c.multiplier);
+    ClickEntry(List(4), c.tolerance);
+    ClickButton(Form(), "Command1");
     SCOPED_TRACE(c.text1);
-    EXPECT_EQ(text1(), c.text1);
-    EXPECT_EQ(caption("Label27"), c.label27);
-    EXPECT_EQ(caption("Label28"), c.label28);
-    EXPECT_EQ(caption("Label31"), c.label31);
-    EXPECT_EQ(caption("Label8"), c.label8);
-    EXPECT_EQ(caption("Label26"), "Ohm Tolerence");
-    EXPECT_EQ(caption("Label32"), QString(c.label8) + " Tolerence");
+    EXPECT_EQ(Text1(), c.text1);
+    EXPECT_EQ(Caption("Label27"), c.label27);
+    EXPECT_EQ(Caption("Label28"), c.label28);
+    EXPECT_EQ(Caption("Label31"), c.label31);
+    EXPECT_EQ(Caption("Label8"), c.label8);
+    EXPECT_EQ(Caption("Label26"), "Ohm Tolerence");
+    EXPECT_EQ(Caption("Label32"), QString(c.label8) + " Tolerence");
     const std::size_t positions[] = {std::size_t(c.first), std::size_t(c.second),
                                      std::size_t(c.multiplier)};
     for (std::size_t band = 0; band < 3; ++band) {
-      EXPECT_EQ(PaintedAtCentre(form(), kBands[band]),
-                Screen(kBandColors[positions[band]], form()));
+      EXPECT_EQ(PaintedAtCentre(Form(), kBands[band]),
+                Screen(kBandColors[positions[band]], Form()));
     }
-    EXPECT_EQ(PaintedAtCentre(form(), "Shape5"),
-              Screen(kToleranceColors[std::size_t(c.tolerance)], form()));
+    EXPECT_EQ(PaintedAtCentre(Form(), "Shape5"),
+              Screen(kToleranceColors[std::size_t(c.tolerance)], Form()));
   }
 }
 
 TEST_F(Form1Test, ColorCodeNameSelectsThePaintedBandsAndShowsTheFigures) {
-  ClickEntry(list(4), 5);  // Gold 5%
-  TypeInto(form(), "Text1", "4750");
-  ClickButton(form(), "Command2");
-  EXPECT_EQ(text1(), "4700");
-  EXPECT_EQ(caption("Label27"), "235");
-  EXPECT_EQ(caption("Label28"), "4.7");
-  EXPECT_EQ(caption("Label8"), "Kilo-Ohm");
-  EXPECT_EQ(list(1)->currentItem()->text(), "Yellow");
-  EXPECT_EQ(list(2)->selectedItems().first()->text(), "Violet");
-  EXPECT_EQ(list(3)->selectedItems().first()->text(), "Red");
+  ClickEntry(List(4), 5);  // Gold 5%
+  TypeInto(Form(), "Text1", "4750");
+  ClickButton(Form(), "Command2");
+  EXPECT_EQ(Text1(), "4700");
+  EXPECT_EQ(Caption("Label27"), "235");
+  EXPECT_EQ(Caption("Label28"), "4.7");
+  EXPECT_EQ(Caption("Label8"), "Kilo-Ohm");
+  EXPECT_EQ(List(1)->currentItem()->text(), "Yellow");
+  EXPECT_EQ(List(2)->selectedItems().first()->text(), "Violet");
+  EXPECT_EQ(List(3)->selectedItems().first()->text(), "Red");
   const ColorValue painted[] = {kBandColors[4], kBandColors[7], kBandColors[2],
                                 kToleranceColors[5]};
   for (std::size_t band = 0; band < 4; ++band) {
-    EXPECT_EQ(PaintedAtCentre(form(), kBands[band]), Screen(painted[band], form())) << kBands[band];
+    EXPECT_EQ(PaintedAtCentre(Form(), kBands[band]), Screen(painted[band], Form())) << kBands[band];
   }
 }
 
 TEST_F(Form1Test, ShowsEachMessageWithItsTitleTextAndIcon) {
-  const auto select = AnswerBoxes([&] { ClickButton(form(), "Command1"); });
+  const auto select = AnswerBoxes([&] { ClickButton(Form(), "Command1"); });
   EXPECT_EQ(select, (std::vector<SeenBox>{{"Select Digits",
                                            "Select First Digit, Second Digit and Multiplier.  ",
                                            QMessageBox::Information, 1}}));
@@ -188,33 +188,33 @@ TEST_F(Form1Test, ShowsEachMessageWithItsTitleTextAndIcon) {
        true},
   };
   for (const auto& refusal : refusals) {
-    Child<QLineEdit>(form(), "Text1")->clear();
-    TypeInto(form(), "Text1", refusal.typed);
-    ClickButton(form(), "Command3");  // the focus leaves the text box
-    program_->form2()->close();
-    form().activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&form()));
-    const auto seen = AnswerBoxes([&] { ClickButton(form(), "Command2"); });
+    Child<QLineEdit>(Form(), "Text1")->clear();
+    TypeInto(Form(), "Text1", refusal.typed);
+    ClickButton(Form(), "Command3");  // the focus leaves the text box
+    program_->AboutWindow()->close();
+    Form().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Form()));
+    const auto seen = AnswerBoxes([&] { ClickButton(Form(), "Command2"); });
     EXPECT_EQ(seen, std::vector<SeenBox>{refusal.box}) << refusal.typed;
-    form().activateWindow();  // as the desktop does once the box is gone
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&form()));
+    Form().activateWindow();  // as the desktop does once the box is gone
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Form()));
     EXPECT_EQ(QApplication::focusWidget(),
-              Child<QWidget>(form(), refusal.focus ? "Text1" : "Command2"))
+              Child<QWidget>(Form(), refusal.focus ? "Text1" : "Command2"))
         << refusal.typed;
-    EXPECT_EQ(text1(), refusal.typed);
-    EXPECT_TRUE(list(1)->selectedItems().isEmpty());
+    EXPECT_EQ(Text1(), refusal.typed);
+    EXPECT_TRUE(List(1)->selectedItems().isEmpty());
   }
 }
 
 TEST_F(Form1Test, TheTextBoxKeepsAtMostElevenCharactersTypedOrPasted) {
-  TypeInto(form(), "Text1", "123456789012345");
-  EXPECT_EQ(text1(), "12345678901");
-  EXPECT_EQ(program_->form1().record().Text1(), "12345678901");
-  Child<QLineEdit>(form(), "Text1")->clear();
+  TypeInto(Form(), "Text1", "123456789012345");
+  EXPECT_EQ(Text1(), "12345678901");
+  EXPECT_EQ(program_->MainWindow().Record().Text1(), "12345678901");
+  Child<QLineEdit>(Form(), "Text1")->clear();
   QApplication::clipboard()->setText("99999999999999999");
-  QTest::keyClick(Child<QLineEdit>(form(), "Text1"), Qt::Key_V, Qt::ControlModifier);
-  EXPECT_EQ(text1(), "99999999999");
-  EXPECT_EQ(program_->form1().record().Text1(), "99999999999");
+  QTest::keyClick(Child<QLineEdit>(Form(), "Text1"), Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(Text1(), "99999999999");
+  EXPECT_EQ(program_->MainWindow().Record().Text1(), "99999999999");
 }
 
 TEST_F(Form1Test, TabMovesTheFocusInTheDocumentedOrder) {
@@ -222,40 +222,40 @@ TEST_F(Form1Test, TabMovesTheFocusInTheDocumentedOrder) {
                                "Text1", "Command2", "Command3", "List1"};
   for (const char* next : order) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), Child<QWidget>(form(), next)) << next;
+    EXPECT_EQ(QApplication::focusWidget(), Child<QWidget>(Form(), next)) << next;
   }
 }
 
 TEST_F(Form1Test, EnterInTheTextBoxRunsNothing) {
   const auto seen = AnswerBoxes([&] {
-    TypeInto(form(), "Text1", "4700");
-    QTest::keyClick(Child<QLineEdit>(form(), "Text1"), Qt::Key_Return);
-    QTest::keyClick(Child<QLineEdit>(form(), "Text1"), Qt::Key_Enter);
+    TypeInto(Form(), "Text1", "4700");
+    QTest::keyClick(Child<QLineEdit>(Form(), "Text1"), Qt::Key_Return);
+    QTest::keyClick(Child<QLineEdit>(Form(), "Text1"), Qt::Key_Enter);
   });
   EXPECT_TRUE(seen.empty());
-  EXPECT_TRUE(list(1)->selectedItems().isEmpty());
-  for (const char* label : kResultLabels) EXPECT_EQ(caption(label), "");
+  EXPECT_TRUE(List(1)->selectedItems().isEmpty());
+  for (const char* label : kResultLabels) EXPECT_EQ(Caption(label), "");
 }
 
 TEST_F(Form1Test, ClosingTheMainWindowEndsTheProgram) {
   QApplication::setQuitOnLastWindowClosed(true);
-  QTimer::singleShot(0, &form(), [this] { form().close(); });
+  QTimer::singleShot(0, &Form(), [this] { Form().close(); });
   QTimer::singleShot(10000, [] { QCoreApplication::exit(99); });  // the program did not end
   EXPECT_EQ(QApplication::exec(), 0);
   QApplication::setQuitOnLastWindowClosed(false);
-  EXPECT_FALSE(form().isVisible());
+  EXPECT_FALSE(Form().isVisible());
 }
 
 TEST_F(Form1Test, TheWindowHasAFixedSizeAndNoMaximiseButton) {
-  EXPECT_EQ(form().size(), QSize(535, 434));
-  EXPECT_EQ(form().minimumSize(), form().maximumSize());
-  const Qt::WindowFlags flags = form().windowFlags();
+  EXPECT_EQ(Form().size(), QSize(535, 434));
+  EXPECT_EQ(Form().minimumSize(), Form().maximumSize());
+  const Qt::WindowFlags flags = Form().windowFlags();
   EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
   EXPECT_TRUE(flags & Qt::WindowMinimizeButtonHint);
   EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
   EXPECT_TRUE(flags & Qt::WindowSystemMenuHint);
-  EXPECT_FALSE(form().windowIcon().isNull());
-  EXPECT_EQ(form().windowIcon().availableSizes(), (QList<QSize>{{16, 16}, {32, 32}}));
+  EXPECT_FALSE(Form().windowIcon().isNull());
+  EXPECT_EQ(Form().windowIcon().availableSizes(), (QList<QSize>{{16, 16}, {32, 32}}));
 }
 
 }  // namespace

@@ -31,13 +31,13 @@ class Form2Test : public ::testing::Test {
  protected:
   void SetUp() override { program_ = testing::StartedProgram(); }
   void TearDown() override {
-    if (program_->form2() != nullptr) program_->form2()->close();
+    if (program_->AboutWindow() != nullptr) program_->AboutWindow()->close();
   }
-  QWidget& form1() { return program_->form1(); }
+  QWidget& MainWindow() { return program_->MainWindow(); }
   Form2* OpenAbout() {
-    ClickButton(form1(), "Command3");
+    ClickButton(MainWindow(), "Command3");
     QApplication::processEvents();
-    return program_->form2();
+    return program_->AboutWindow();
   }
   static int AboutWindows() {
     int open = 0;
@@ -92,7 +92,7 @@ TEST_F(Form2Test, ClosingReleasesTheWindowAndTheNextIsFreshAndCentred) {
   QTest::qWait(0);
   QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(first.isNull());
-  EXPECT_EQ(program_->form2(), nullptr);
+  EXPECT_EQ(program_->AboutWindow(), nullptr);
   Form2* second = OpenAbout();
   ASSERT_NE(second, nullptr);
   EXPECT_EQ(second->pos(), centred);
@@ -102,23 +102,23 @@ TEST_F(Form2Test, ClosingReleasesTheWindowAndTheNextIsFreshAndCentred) {
 TEST_F(Form2Test, BothConversionsWorkWithTheAboutWindowOpenAndLeaveItUnchanged) {
   Form2* about = OpenAbout();
   const QImage before = about->grab().toImage();
-  ClickEntry(Child<QListWidget>(form1(), "List1"), 4);
-  ClickEntry(Child<QListWidget>(form1(), "List2"), 7);
-  ClickEntry(Child<QListWidget>(form1(), "List3"), 2);
-  ClickButton(form1(), "Command1");
-  EXPECT_EQ(Child<QLineEdit>(form1(), "Text1")->text(), "4700");
-  Child<QLineEdit>(form1(), "Text1")->clear();
-  TypeInto(form1(), "Text1", "0.47");
-  ClickButton(form1(), "Command2");
-  EXPECT_EQ(Child<QLabel>(form1(), "Label28")->text(), "0.00047");
-  EXPECT_EQ(program_->form2(), about);
+  ClickEntry(Child<QListWidget>(MainWindow(), "List1"), 4);
+  ClickEntry(Child<QListWidget>(MainWindow(), "List2"), 7);
+  ClickEntry(Child<QListWidget>(MainWindow(), "List3"), 2);
+  ClickButton(MainWindow(), "Command1");
+  EXPECT_EQ(Child<QLineEdit>(MainWindow(), "Text1")->text(), "4700");
+  Child<QLineEdit>(MainWindow(), "Text1")->clear();
+  TypeInto(MainWindow(), "Text1", "0.47");
+  ClickButton(MainWindow(), "Command2");
+  EXPECT_EQ(Child<QLabel>(MainWindow(), "Label28")->text(), "0.00047");
+  EXPECT_EQ(program_->AboutWindow(), about);
   EXPECT_EQ(about->grab().toImage(), before);
 }
 
 TEST_F(Form2Test, ClosingTheMainWindowClosesBothAndEndsTheProgram) {
   QPointer<Form2> about = OpenAbout();
   QApplication::setQuitOnLastWindowClosed(true);
-  QTimer::singleShot(0, &form1(), [this] { form1().close(); });
+  QTimer::singleShot(0, &MainWindow(), [this] { MainWindow().close(); });
   QTimer::singleShot(10000, [] { QCoreApplication::exit(99); });  // the program did not end
   EXPECT_EQ(QApplication::exec(), 0);
   QApplication::setQuitOnLastWindowClosed(false);

@@ -24,7 +24,7 @@ using testing::Child;
 class LayoutTest : public ::testing::Test {
  protected:
   void SetUp() override { program_ = testing::StartedProgram(); }
-  QWidget& form() { return program_->form1(); }
+  QWidget& Form() { return program_->MainWindow(); }
   std::unique_ptr<Program> program_;
 };
 
@@ -36,41 +36,41 @@ TEST_F(LayoutTest, EveryControlSitsAtItsPlaceInPixels) {
         qRound(row.box.left / 15.0), qRound(row.box.top / 15.0),
         qRound((row.box.left + row.box.width) / 15.0) - qRound(row.box.left / 15.0),
         qRound((row.box.top + row.box.height) / 15.0) - qRound(row.box.top / 15.0));
-    EXPECT_EQ(Child<QWidget>(form(), row.name)->geometry(), expected) << row.name;
+    EXPECT_EQ(Child<QWidget>(Form(), row.name)->geometry(), expected) << row.name;
   }
-  EXPECT_EQ(Child<QWidget>(form(), "List1")->geometry(), QRect(42, 72, 65, 164));
-  EXPECT_EQ(Child<QWidget>(form(), "List3")->geometry(), QRect(186, 72, 65, 196));
-  EXPECT_EQ(Child<QWidget>(form(), "Text1")->geometry(), QRect(33, 352, 121, 26));
-  EXPECT_EQ(Child<QWidget>(form(), "Command3")->geometry(), QRect(369, 305, 57, 25));
+  EXPECT_EQ(Child<QWidget>(Form(), "List1")->geometry(), QRect(42, 72, 65, 164));
+  EXPECT_EQ(Child<QWidget>(Form(), "List3")->geometry(), QRect(186, 72, 65, 196));
+  EXPECT_EQ(Child<QWidget>(Form(), "Text1")->geometry(), QRect(33, 352, 121, 26));
+  EXPECT_EQ(Child<QWidget>(Form(), "Command3")->geometry(), QRect(369, 305, 57, 25));
   // The pointer caption of the tolerance band runs past the right edge.
-  EXPECT_GT(Child<QWidget>(form(), "Label23")->geometry().right(), form().width() - 1);
+  EXPECT_GT(Child<QWidget>(Form(), "Label23")->geometry().right(), Form().width() - 1);
 }
 
 TEST_F(LayoutTest, ListsShowEveryEntryWithoutScrolling) {
   const int counts[] = {10, 10, 12, 8};
   for (int n = 0; n < 4; ++n) {
-    auto* list = Child<QListWidget>(form(), "List" + std::to_string(n + 1));
+    auto* list = Child<QListWidget>(Form(), "List" + std::to_string(n + 1));
     ASSERT_EQ(list->count(), counts[n]);
     const QRect last = list->visualItemRect(list->item(list->count() - 1));
     EXPECT_LE(last.bottom(), list->viewport()->height() - 1) << n;
     EXPECT_EQ(list->palette().color(QPalette::Text), QColor(0x00, 0x00, 0xC0));
     EXPECT_EQ(list->font().pixelSize(), 13);
   }
-  EXPECT_EQ(Child<QListWidget>(form(), "List3")->item(10)->text(), "Gold");
-  EXPECT_EQ(Child<QListWidget>(form(), "List4")->item(7)->text(), "No Color 20%");
+  EXPECT_EQ(Child<QListWidget>(Form(), "List3")->item(10)->text(), "Gold");
+  EXPECT_EQ(Child<QListWidget>(Form(), "List4")->item(7)->text(), "No Color 20%");
 }
 
 // Later siblings paint over earlier ones; the inputs lie above every drawing.
 TEST_F(LayoutTest, ControlsAreStackedFromTheBottomUp) {
-  const QObjectList& children = form().children();
+  const QObjectList& children = Form().children();
   qsizetype previous = -1;
   for (const GraphicSpec& row : Form1Graphics()) {
-    const qsizetype at = children.indexOf(Child<QWidget>(form(), row.name));
+    const qsizetype at = children.indexOf(Child<QWidget>(Form(), row.name));
     EXPECT_GT(at, previous) << row.name;
     previous = at;
   }
   for (const char* input : {"List1", "List4", "Command1", "Command3", "Text1"}) {
-    EXPECT_GT(children.indexOf(Child<QWidget>(form(), input)), previous) << input;
+    EXPECT_GT(children.indexOf(Child<QWidget>(Form(), input)), previous) << input;
   }
 }
 
@@ -94,7 +94,7 @@ TEST_F(LayoutTest, TextsFontsAndColoursAreAsDesigned) {
       {"Label28", "", 15, false, false, Qt::AlignRight},
   };
   for (const auto& l : labels) {
-    auto* label = Child<QLabel>(form(), l.name);
+    auto* label = Child<QLabel>(Form(), l.name);
     EXPECT_EQ(label->text(), l.text) << l.name;
     EXPECT_EQ(label->font().pixelSize(), l.pixels) << l.name;
     EXPECT_EQ(label->font().bold(), l.bold) << l.name;
@@ -102,25 +102,25 @@ TEST_F(LayoutTest, TextsFontsAndColoursAreAsDesigned) {
     EXPECT_EQ(label->alignment() & Qt::AlignHorizontal_Mask, l.align) << l.name;
     EXPECT_TRUE(label->autoFillBackground()) << l.name;
   }
-  EXPECT_EQ(Child<QLabel>(form(), "Label9")->palette().color(QPalette::Window), QColor(Qt::black));
-  EXPECT_EQ(Child<QLabel>(form(), "Label9")->palette().color(QPalette::WindowText),
+  EXPECT_EQ(Child<QLabel>(Form(), "Label9")->palette().color(QPalette::Window), QColor(Qt::black));
+  EXPECT_EQ(Child<QLabel>(Form(), "Label9")->palette().color(QPalette::WindowText),
             QColor(Qt::white));
-  EXPECT_EQ(Child<QLabel>(form(), "Label16")->palette().color(QPalette::Window),
+  EXPECT_EQ(Child<QLabel>(Form(), "Label16")->palette().color(QPalette::Window),
             QColor(0, 0, 0xC0));
-  EXPECT_EQ(Child<QLabel>(form(), "Label33")->palette().color(QPalette::WindowText),
+  EXPECT_EQ(Child<QLabel>(Form(), "Label33")->palette().color(QPalette::WindowText),
             QColor(0x80, 0x80, 0xFF));
-  EXPECT_EQ(Child<QLabel>(form(), "Label27")->palette().color(QPalette::WindowText),
+  EXPECT_EQ(Child<QLabel>(Form(), "Label27")->palette().color(QPalette::WindowText),
             QColor(Qt::blue));
-  EXPECT_EQ(Child<QLineEdit>(form(), "Text1")->palette().color(QPalette::Text), QColor(Qt::blue));
-  EXPECT_EQ(Child<QLineEdit>(form(), "Text1")->toolTip(), "Input / Output Box");
-  EXPECT_EQ(Child<QPushButton>(form(), "Command1")->toolTip(),
+  EXPECT_EQ(Child<QLineEdit>(Form(), "Text1")->palette().color(QPalette::Text), QColor(Qt::blue));
+  EXPECT_EQ(Child<QLineEdit>(Form(), "Text1")->toolTip(), "Input / Output Box");
+  EXPECT_EQ(Child<QPushButton>(Form(), "Command1")->toolTip(),
             "To find the numerical value of selected color codes.");
-  EXPECT_EQ(Child<QPushButton>(form(), "Command2")->toolTip(),
+  EXPECT_EQ(Child<QPushButton>(Form(), "Command2")->toolTip(),
             "To get the color code names from the numerical value.");
-  EXPECT_EQ(Child<QPushButton>(form(), "Command3")->toolTip(), "");
+  EXPECT_EQ(Child<QPushButton>(Form(), "Command3")->toolTip(), "");
   for (const char* button : {"Command1", "Command2", "Command3"}) {
-    EXPECT_FALSE(Child<QPushButton>(form(), button)->isDefault()) << button;
-    EXPECT_FALSE(Child<QPushButton>(form(), button)->autoDefault()) << button;
+    EXPECT_FALSE(Child<QPushButton>(Form(), button)->isDefault()) << button;
+    EXPECT_FALSE(Child<QPushButton>(Form(), button)->autoDefault()) << button;
   }
 }
 
@@ -129,17 +129,17 @@ TEST_F(LayoutTest, TextsFontsAndColoursAreAsDesigned) {
 TEST_F(LayoutTest, OneLineCaptionsFitTheirBoxes) {
   for (const GraphicSpec& row : Form1Graphics()) {
     if (row.kind != GraphicSpec::Kind::Label || row.name == "Label23") continue;
-    auto* label = Child<QLabel>(form(), row.name);
+    auto* label = Child<QLabel>(Form(), row.name);
     EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text()), label->width())
         << row.name;
   }
 }
 
 TEST_F(LayoutTest, TheWindowOpensCentredOnTheScreen) {
-  const QRect screen = form().screen()->availableGeometry();
-  const QPoint off = form().frameGeometry().center() - screen.center();
-  EXPECT_LE(std::abs(off.x()), 2) << off.x() << "," << off.y() << " " << form().frameGeometry().x()
-                                  << " " << form().geometry().x();
+  const QRect screen = Form().screen()->availableGeometry();
+  const QPoint off = Form().frameGeometry().center() - screen.center();
+  EXPECT_LE(std::abs(off.x()), 2) << off.x() << "," << off.y() << " " << Form().frameGeometry().x()
+                                  << " " << Form().geometry().x();
   EXPECT_LE(std::abs(off.y()), 2);
 }
 

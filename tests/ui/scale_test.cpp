@@ -30,7 +30,7 @@ double ScaleFactor() {
 
 TEST(Scale, TheWindowIsDrawnAtTheScreensScaleWithItsBandsInColour) {
   auto program = testing::StartedProgram();
-  QWidget& form = program->form1();
+  QWidget& form = program->MainWindow();
   const double scale = ScaleFactor();
   EXPECT_EQ(form.devicePixelRatioF(), scale);
   EXPECT_EQ(form.size(), QSize(535, 434));  // logical pixels do not change

@@ -60,7 +60,7 @@ QColor Screen(ColorValue value, const QWidget& window) {
 std::unique_ptr<Program> StartedProgram() {
   auto program = std::make_unique<Program>();
   program->Start();
-  QWidget& form = program->form1();
+  QWidget& form = program->MainWindow();
   form.activateWindow();
   if (!QTest::qWaitForWindowActive(&form)) throw std::runtime_error("main window not active");
   return program;

@@ -22,8 +22,8 @@
 namespace {
 
 // Colours of the 16-colour palette the icon keeps to.
-constexpr QRgb kBlack = 0xFF000000, kOlive = 0xFF808000, kYellow = 0xFFFFFF00, kWhite = 0xFFFFFFFF,
-               kSilver = 0xFFC0C0C0, kGrey = 0xFF808080, kRed = 0xFFFF0000;
+constexpr QRgb kBlack = 0xFF000000, kOlive = 0xFF808000, kYellow = 0xFFFFFF00, kSilver = 0xFFC0C0C0,
+               kGrey = 0xFF808080, kRed = 0xFFFF0000;
 
 struct Primitive {
   enum Kind { Line, Circle, Polygon } kind;

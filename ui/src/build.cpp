@@ -45,17 +45,17 @@ QLabel* MakeLabel(const GraphicSpec& row, QWidget* parent, ColorValue standard_b
   const QString caption = Text(row.caption);
   auto* label = new QLabel(caption, parent);
   label->setFont(
-      FittedFont(ControlFont(row.points, row.bold, row.underline), caption, row.box.pixels()));
+      FittedFont(ControlFont(row.points, row.bold, row.underline), caption, row.box.Pixels()));
   label->setAlignment(AlignmentOf(row.align));
   // A caption wider than a box of several lines wraps at blanks; a one-line
   // box keeps its caption on its line.
-  label->setWordWrap(row.box.pixels().height() >= 2 * QFontMetrics(label->font()).lineSpacing());
+  label->setWordWrap(row.box.Pixels().height() >= 2 * QFontMetrics(label->font()).lineSpacing());
   label->setAutoFillBackground(true);
   QPalette palette = label->palette();
   palette.setColor(QPalette::Window, ScreenColor(row.back.value_or(standard_back), palette));
   palette.setColor(QPalette::WindowText, ScreenColor(row.fore.value_or(kButtonTextColor), palette));
   label->setPalette(palette);
-  label->setGeometry(row.box.pixels());
+  label->setGeometry(row.box.Pixels());
   if (!row.accessible.empty()) label->setAccessibleName(Text(row.accessible));
   return label;
 }
@@ -118,7 +118,7 @@ QWidget* MakeGraphic(const GraphicSpec& row, QWidget* parent, ColorValue standar
       break;
     case GraphicSpec::Kind::Shape:
       widget = new ShapeWidget(row.shape, row.fore.value_or(0), row.back, parent);
-      widget->setGeometry(row.box.pixels());
+      widget->setGeometry(row.box.Pixels());
       break;
   }
   widget->setObjectName(Text(row.name));
@@ -144,7 +144,7 @@ QListWidget* MakeList(const ListSpec& row, QWidget* parent) {
     auto* item = new QListWidgetItem(Text(entry), list);
     item->setSizeHint(QSize(0, row.RowBox(0).height()));
   }
-  list->setGeometry(row.box.pixels());
+  list->setGeometry(row.box.Pixels());
   return list;
 }
 
@@ -156,7 +156,7 @@ QPushButton* MakeButton(const ButtonSpec& row, QWidget* parent) {
   button->setDefault(false);
   button->setToolTip(Text(row.tooltip));
   button->setAccessibleName(Text(row.accessible_name));
-  button->setGeometry(row.box.pixels());
+  button->setGeometry(row.box.Pixels());
   return button;
 }
 

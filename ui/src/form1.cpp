@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalBlocker>
 
 #include "stripewise_ui/build.h"
 #include "stripewise_ui/graphics.h"
@@ -63,7 +64,7 @@ Form1::Form1(MessageBoxes* boxes, QWidget* parent)
   setObjectName("Form1");
   setWindowTitle(Text(kForm1Title));
   setWindowIcon(AppIcon());
-  setFixedSize(kForm1Client.pixels().size());
+  setFixedSize(kForm1Client.Pixels().size());
   setAutoFillBackground(true);
   QPalette palette = this->palette();
   palette.setColor(QPalette::Window, ScreenColor(kButtonFaceColor, palette));
@@ -74,6 +75,7 @@ Form1::Form1(MessageBoxes* boxes, QWidget* parent)
   BuildButtons();
   BuildText1();
   SetTabOrder();
+  ConnectUserActions();
   record_.SetObserver(this);
   lists_[0]->setFocus();
 }
@@ -100,7 +102,7 @@ void Form1::BuildDrawingDescription() {
   drawing_->setAttribute(Qt::WA_TransparentForMouseEvents);
   drawing_->setFocusPolicy(Qt::NoFocus);
   drawing_->setAccessibleName("Resistor drawing");
-  drawing_->setGeometry(kDrawingBox.pixels());
+  drawing_->setGeometry(kDrawingBox.Pixels());
   DescribeDrawing();
 }
 
@@ -108,22 +110,12 @@ void Form1::DescribeDrawing() { drawing_->setAccessibleDescription(DrawingDescri
 
 void Form1::BuildLists() {
   const auto rows = Form1Lists();
-  for (std::size_t i = 0; i < rows.size(); ++i) {
-    lists_[i] = MakeList(rows[i], this);
-    const auto list = static_cast<ListId>(i);
-    connect(lists_[i], &QListWidget::itemSelectionChanged, this,
-            [this, list] { ListSelectionChanged(list); });
-  }
+  for (std::size_t i = 0; i < rows.size(); ++i) lists_[i] = MakeList(rows[i], this);
 }
 
 void Form1::BuildButtons() {
   const auto rows = Form1Buttons();
   for (std::size_t i = 0; i < rows.size(); ++i) buttons_[i] = MakeButton(rows[i], this);
-  connect(buttons_[0], &QPushButton::clicked, this, [this] { Command1_Click(record_, *boxes_); });
-  connect(buttons_[1], &QPushButton::clicked, this, [this] { Command2_Click(record_, *boxes_); });
-  connect(buttons_[2], &QPushButton::clicked, this, [this] {
-    if (about_) about_();
-  });
 }
 
 void Form1::BuildText1() {
@@ -136,9 +128,7 @@ void Form1::BuildText1() {
   QPalette palette = text1_->palette();
   palette.setColor(QPalette::Text, ScreenColor(kResultColor, palette));
   text1_->setPalette(palette);
-  text1_->setGeometry(kText1Box.pixels());
-  connect(text1_, &QLineEdit::textEdited, this,
-          [this](const QString& text) { record_.SetText1(text.toStdString()); });
+  text1_->setGeometry(kText1Box.Pixels());
 }
 
 // Focus order by tab index: the lists, "Color Code Value", the text box,
@@ -151,35 +141,51 @@ void Form1::SetTabOrder() {
 
 void Form1::Form_Load() { record_.SetListIndex(ListId::List4, 0); }
 
+void Form1::Command3_Click() {
+  if (about_) about_();
+}
+
+void Form1::Form_Unload() {
+  if (unload_) unload_();
+}
+
 void Form1::closeEvent(QCloseEvent* event) {
-  if (unload_) unload_();  // never refuses
-  event->accept();
+  Form_Unload();
+  event->accept();  // closing is never refused
 }
 
-// A change of selection by the user, or the echo of the engine's own write.
-void Form1::ListSelectionChanged(ListId list) {
-  const QList<QListWidgetItem*> selected = lists_[static_cast<std::size_t>(list)]->selectedItems();
-  const int row =
-      selected.isEmpty() ? -1 : lists_[static_cast<std::size_t>(list)]->row(selected.first());
-  if (row != record_.ListIndex(list)) record_.SetListIndex(list, static_cast<std::int16_t>(row));
-}
-
-void Form1::MirrorList(ListId list) {
-  QListWidget* widget = lists_[static_cast<std::size_t>(list)];
-  const int row = record_.ListIndex(list);
-  if (row < 0) {
-    widget->clearSelection();
-  } else if (!widget->item(row)->isSelected()) {
-    widget->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+// The binding, one way at a time. What the user does reaches the engine
+// through the handlers below; what the engine writes reaches the widgets
+// through Written alone, with the widget's signals blocked, so that it never
+// comes back as a user action.
+void Form1::ConnectUserActions() {
+  for (std::size_t i = 0; i < lists_.size(); ++i) {
+    connect(lists_[i], &QListWidget::itemSelectionChanged, this, [this, i] {
+      const QList<QListWidgetItem*> selected = lists_[i]->selectedItems();
+      const int row = selected.isEmpty() ? -1 : lists_[i]->row(selected.first());
+      record_.UserSelected(static_cast<ListId>(i), static_cast<std::int16_t>(row));
+    });
   }
+  connect(text1_, &QLineEdit::textEdited, this,
+          [this](const QString& text) { record_.UserTyped(text.toStdString()); });
+  connect(buttons_[0], &QPushButton::clicked, this, [this] { Command1_Click(record_, *boxes_); });
+  connect(buttons_[1], &QPushButton::clicked, this, [this] { Command2_Click(record_, *boxes_); });
+  connect(buttons_[2], &QPushButton::clicked, this, &Form1::Command3_Click);
 }
 
 void Form1::Written(Effect effect) {
   if (effect <= Effect::List4) {
-    MirrorList(static_cast<ListId>(Position(effect, Effect::List1)));
+    const auto slot = static_cast<std::size_t>(Position(effect, Effect::List1));
+    const QSignalBlocker blocker(lists_[slot]);
+    const int row = record_.ListIndex(static_cast<ListId>(slot));
+    if (row < 0) {
+      lists_[slot]->clearSelection();
+    } else {
+      lists_[slot]->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+    }
   } else if (effect == Effect::Text1) {
-    const QString text = QString::fromStdString(record_.Text1());
-    if (text1_->text() != text) text1_->setText(text);
+    const QSignalBlocker blocker(text1_);
+    text1_->setText(QString::fromStdString(record_.Text1()));
   } else if (effect <= Effect::Label32) {
     const auto slot = static_cast<std::size_t>(Position(effect, Effect::Label8));
     const QString caption = QString::fromStdString(record_.Caption(static_cast<LabelId>(slot)));
@@ -187,7 +193,7 @@ void Form1::Written(Effect effect) {
     results_[slot]->setAccessibleDescription(caption);  // its name says what it holds
   } else if (effect <= Effect::Shape5) {
     const auto slot = static_cast<std::size_t>(Position(effect, Effect::Shape2));
-    bands_[slot]->setFill(record_.FillColor(static_cast<ShapeId>(slot)));
+    bands_[slot]->SetFill(record_.FillColor(static_cast<ShapeId>(slot)));
     painted_[slot] = record_.ListIndex(static_cast<ListId>(slot));  // Shape5 is painted from List4
     DescribeDrawing();
   } else {

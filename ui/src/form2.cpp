@@ -30,20 +30,26 @@ GraphicSpec Label(std::string_view name, TwipBox box, std::string_view caption, 
 }
 
 const GraphicSpec kLabels[] = {
+    // Label5: title "Stripewise v2.0".
     Label("Label5", {315, 240, 5400, 375}, "Stripewise v2.0", 11.25, true, true, Align::Centre),
+    // Label2: the working range, 0.01 ohm to 99000000000 ohm.
     Label("Label2", {315, 840, 5415, 735},
           "Finds the colour code of resistors from 0.01 ohm to 99000000000 ohm, and the "
           "resistance of a colour code.",
           9.75),
+    // Label19: note that explains the memory aid.
     Label("Label19", {1800, 1680, 3840, 1095},
           "NOTE   :  Following sentence helps to remember color names. Each capital letter of this "
           "sentence  corresponds to the first letter of each color.",
           9.75),
+    // Label1: memory aid "B B ROY Goes Bombay Via Gate Way".
     Label("Label1", {1755, 3150, 3975, 375}, "B B ROY Goes Bombay Via Gate Way", 9.75, true),
+    // Label7: credits line, in red.
     Label("Label7", {195, 3870, 5535, 615}, "Made by the Stripewise developers", 11.25, true, false,
           Align::Centre, 0x000000FF),
 };
 
+// Image1: a picture of a banded resistor, scaled to its box.
 constexpr TwipBox kImage1Box{120, 1680, 1575, 2055};
 constexpr TwipBox kForm2Client{0, 0, 5835, 4635};
 
@@ -55,7 +61,7 @@ Form2::Form2()
   setObjectName("Form2");
   setWindowTitle("About");
   setAttribute(Qt::WA_DeleteOnClose);  // closing releases the window
-  setFixedSize(kForm2Client.pixels().size());
+  setFixedSize(kForm2Client.Pixels().size());
   setAutoFillBackground(true);
   QPalette palette = this->palette();
   palette.setColor(QPalette::Window, Qt::white);
@@ -66,7 +72,7 @@ Form2::Form2()
   EnsureResources();
   image->setPixmap(QPixmap(":/stripewise/about.jpg"));
   image->setScaledContents(true);
-  image->setGeometry(kImage1Box.pixels());
+  image->setGeometry(kImage1Box.Pixels());
 }
 
 }  // namespace stripewise::ui

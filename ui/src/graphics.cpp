@@ -26,7 +26,7 @@ ShapeWidget::ShapeWidget(ShapeKind kind, ColorValue outline, std::optional<Color
   MakeDecorative(this);
 }
 
-void ShapeWidget::setFill(ColorValue fill) {
+void ShapeWidget::SetFill(ColorValue fill) {
   if (fill_ == fill) return;
   fill_ = fill;
   update();

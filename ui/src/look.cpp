@@ -46,8 +46,8 @@ QFont ControlFont(double points, bool bold, bool underline) {
 }
 
 void EnsureResources() {
-  static const bool registered = (RegisterResources(), true);
-  (void)registered;
+  static const bool kRegistered = (RegisterResources(), true);
+  (void)kRegistered;
 }
 
 QIcon AppIcon() {

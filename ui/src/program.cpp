@@ -8,8 +8,8 @@
 namespace stripewise::ui {
 
 Program::Program(MessageBoxes* boxes) : form1_(std::make_unique<Form1>(boxes)) {
-  form1_->setAboutHandler([this] { ShowAbout(); });
-  form1_->setUnloadHandler([this] { UnloadForm1(); });
+  form1_->SetAboutHandler([this] { ShowAbout(); });
+  form1_->SetUnloadHandler([this] { UnloadForm1(); });
 }
 
 void Program::Start() {

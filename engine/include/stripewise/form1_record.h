@@ -56,12 +56,24 @@ class Form1Observer {
 // The number of entries of a list.
 int ListCount(ListId list);
 
+// The form-level texts of "Color Code Name": the input as a normalised
+// number, its fractional part, and the input reduced to what two bands code.
+struct ValueToBandsTexts {
+  std::string ValueText;
+  std::string FractionText;
+  std::string ReducedText;
+};
+
+// The main window's controls as far as the conversions see them. One per
+// window: it is not copied, since the window observes it.
 class Form1Record {
  public:
   // The design-time state: no list selection, empty texts and captions, the
   // first-digit and tolerance bands in the button-face colour and the two
   // others in the menu colour.
   Form1Record();
+  Form1Record(const Form1Record&) = delete;
+  Form1Record& operator=(const Form1Record&) = delete;
 
   // The selected position of a list; -1 when nothing is selected.
   std::int16_t ListIndex(ListId list) const { return list_index_[Slot(list)]; }
@@ -71,6 +83,12 @@ class Form1Record {
   // and raises nothing. A position the list does not have throws
   // InvalidPosition and changes nothing.
   void SetListIndex(ListId list, std::int16_t position);
+
+  // What the user did in the window, which shows it already: stored without
+  // being reported to the observer. A selection raises the list's click
+  // handler as SetListIndex does.
+  void UserSelected(ListId list, std::int16_t position);
+  void UserTyped(std::string_view text);
 
   // The text of the input/output box Text1.
   const std::string& Text1() const { return text1_; }
@@ -101,12 +119,12 @@ class Form1Record {
   // Who is told of writes; nullptr for nobody. Not owned.
   void SetObserver(Form1Observer* observer) { observer_ = observer; }
 
-  // Form-level texts that only the value-to-bands conversion uses.
-  std::string ValueText;
-  std::string FractionText;
-  std::string ReducedText;
-
  private:
+  // Only "Color Code Name" reaches its texts (defined beside it).
+  friend ValueToBandsTexts& FormTexts(Form1Record& form);
+
+  void Store(ListId list, std::int16_t position);
+  void RaiseClick(ListId list);
   template <typename Id>
   static std::size_t Slot(Id id) {
     return static_cast<std::size_t>(id);
@@ -114,11 +132,13 @@ class Form1Record {
   void Report(Effect effect) {
     if (observer_ != nullptr) observer_->Written(effect);
   }
-  std::array<std::int16_t, 4> list_index_{-1, -1, -1, -1};
-  std::string text1_;
-  std::array<std::string, 6> captions_;
-  std::array<ColorValue, 4> fills_{kButtonFaceColor, kMenuColor, kMenuColor, kButtonFaceColor};
-  Form1Observer* observer_ = nullptr;
+  std::array<std::int16_t, 4> list_index_{-1, -1, -1, -1};  // ListIndex of List1..List4
+  std::string text1_;                                       // Text of Text1
+  std::array<std::string, 6> captions_;                     // Caption, in LabelId order
+  std::array<ColorValue, 4> fills_{kButtonFaceColor, kMenuColor, kMenuColor,
+                                   kButtonFaceColor};  // FillColor of Shape2..Shape5
+  ValueToBandsTexts texts_;                            // only for "Color Code Name"
+  Form1Observer* observer_ = nullptr;                  // told of every write; not owned
 };
 
 }  // namespace stripewise

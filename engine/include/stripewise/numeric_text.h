@@ -28,8 +28,8 @@ std::string NumberText(double value);
 class NumberTextBuffer {
  public:
   explicit NumberTextBuffer(double value);
-  std::string_view view() const { return {chars_, size_}; }
-  operator std::string_view() const { return view(); }
+  std::string_view View() const { return {chars_, size_}; }
+  operator std::string_view() const { return View(); }
 
  private:
   char chars_[32];

@@ -25,7 +25,7 @@ class RuntimeError : public std::runtime_error {
   explicit RuntimeError(ErrorKind kind);
 
   // The cause of the error.
-  ErrorKind kind() const noexcept { return kind_; }
+  ErrorKind Kind() const noexcept { return kind_; }
 
  private:
   ErrorKind kind_;

@@ -32,29 +32,30 @@ class Form1 : public QWidget, private Form1Observer {
   ~Form1() override;
 
   // The record the conversions work on.
-  Form1Record& record() { return record_; }
+  Form1Record& Record() { return record_; }
 
   // Runs when "About" is pressed; the program sets it to open the About window.
-  void setAboutHandler(std::function<void()> handler) { about_ = std::move(handler); }
+  void SetAboutHandler(std::function<void()> handler) { about_ = std::move(handler); }
 
   // Puts the window in its start state: "Do not count" selected.
   void Form_Load();
 
   // Called when the main window closes, before it goes.
-  void setUnloadHandler(std::function<void()> handler) { unload_ = std::move(handler); }
+  void SetUnloadHandler(std::function<void()> handler) { unload_ = std::move(handler); }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
 
  private:
   void Written(Effect effect) override;
+  void Command3_Click();  // "About"
+  void Form_Unload();     // the window is closing
   void BuildGraphics();
   void BuildLists();
   void BuildButtons();
   void BuildText1();
   void SetTabOrder();
-  void ListSelectionChanged(ListId list);
-  void MirrorList(ListId list);
+  void ConnectUserActions();
   void BuildDrawingDescription();
   void DescribeDrawing();
 

@@ -23,8 +23,8 @@ class ShapeWidget : public QWidget {
   ShapeWidget(ShapeKind kind, ColorValue outline, std::optional<ColorValue> fill, QWidget* parent);
 
   // The fill colour; repaints at once when it changes.
-  std::optional<ColorValue> fill() const { return fill_; }
-  void setFill(ColorValue fill);
+  std::optional<ColorValue> Fill() const { return fill_; }
+  void SetFill(ColorValue fill);
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -23,7 +23,7 @@ enum class Align { Left, Centre, Right };
 // A box in twips: left, top, width, height.
 struct TwipBox {
   int left, top, width, height;
-  QRect pixels() const;
+  QRect Pixels() const;
 };
 
 // A label, shape or line of a window.
@@ -76,7 +76,8 @@ std::span<const GraphicSpec> Form1Graphics();
 std::span<const ListSpec> Form1Lists();
 std::span<const ButtonSpec> Form1Buttons();
 
-// The input/output box.
+// Text1, the input/output box: the resistance in ohms, typed by the user
+// and rewritten by both conversions.
 inline constexpr TwipBox kText1Box{495, 5280, 1815, 390};
 inline constexpr int kText1TabIndex = 5;
 inline constexpr int kText1MaxLength = 11;

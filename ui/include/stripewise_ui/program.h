@@ -22,10 +22,10 @@ class Program {
   // Loads the main window, selects "Do not count" and shows it centred.
   void Start();
 
-  Form1& form1() { return *form1_; }
+  Form1& MainWindow() { return *form1_; }
 
   // The open About window, or nullptr.
-  Form2* form2() const { return form2_; }
+  Form2* AboutWindow() const { return form2_; }
 
   // Opens the About window, or brings the open one to the front.
   void ShowAbout();
