@@ -56,9 +56,20 @@ void BM_Command2_Click(benchmark::State& state, const char* typed) {
     benchmark::DoNotOptimize(form.Text1().data());
   }
 }
-BENCHMARK_CAPTURE(BM_Command2_Click, 4700, "4700");
-BENCHMARK_CAPTURE(BM_Command2_Click, 4.75, "4.75");
+// A value of every length the case table codes, and a refusal.
 BENCHMARK_CAPTURE(BM_Command2_Click, 0.47, "0.47");
+BENCHMARK_CAPTURE(BM_Command2_Click, 4.7, "4.7");
+BENCHMARK_CAPTURE(BM_Command2_Click, 4.75, "4.75");
+BENCHMARK_CAPTURE(BM_Command2_Click, 47, "47");
+BENCHMARK_CAPTURE(BM_Command2_Click, 470, "470");
+BENCHMARK_CAPTURE(BM_Command2_Click, 4700, "4700");
+BENCHMARK_CAPTURE(BM_Command2_Click, 47000, "47000");
+BENCHMARK_CAPTURE(BM_Command2_Click, 470000, "470000");
+BENCHMARK_CAPTURE(BM_Command2_Click, 4700000, "4700000");
+BENCHMARK_CAPTURE(BM_Command2_Click, 47000000, "47000000");
+BENCHMARK_CAPTURE(BM_Command2_Click, 470000000, "470000000");
+BENCHMARK_CAPTURE(BM_Command2_Click, 4700000000, "4700000000");
+BENCHMARK_CAPTURE(BM_Command2_Click, 47000000000, "47000000000");
 BENCHMARK_CAPTURE(BM_Command2_Click, 99999999999, "99999999999");
 BENCHMARK_CAPTURE(BM_Command2_Click, refused_12_34, "12.34");
 

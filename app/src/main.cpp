@@ -2,55 +2,6 @@
 // Copyright (C) 2026 The Stripewise developers
 
 // Stripewise: the resistor colour-code converter.
-#include <stripewise_ui/look.h>
-#include <stripewise_ui/program.h>
+#include "run.h"
 
-#include <QApplication>
-#include <cstdio>
-#include <optional>
-#include <span>
-
-#include "command_line.h"
-#include "platform_start.h"
-
-namespace {
-
-// Answers --help, --version and a refused command line without a display.
-std::optional<int> AnswerWithoutWindow(const stripewise::app::CommandLine& line) {
-  using Action = stripewise::app::CommandLine::Action;
-  switch (line.action) {
-    case Action::Run:
-      return std::nullopt;
-    case Action::Help:
-      std::fputs(stripewise::app::Usage().c_str(), stdout);
-      return 0;
-    case Action::Version:
-      std::puts(stripewise::app::VersionLine().c_str());
-      return 0;
-    case Action::Refuse:
-      std::fprintf(stderr, "stripewise: %s\n%s", line.error.c_str(),
-                   stripewise::app::Usage().c_str());
-      return 2;
-  }
-  return std::nullopt;
-}
-
-}  // namespace
-
-int main(int argc, char** argv) {
-  const auto line = stripewise::app::ParseCommandLine(
-      std::span<char* const>(argv, static_cast<std::size_t>(argc)).subspan(argc > 0 ? 1 : 0));
-  if (const auto status = AnswerWithoutWindow(line)) return *status;
-  stripewise::app::AvoidSessionBusLaunch();
-  std::optional<stripewise::app::DisplayGuard> guard(std::in_place, line);
-  QApplication app(argc, argv);
-  guard.reset();
-  QApplication::setApplicationName("Stripewise");
-  QApplication::setApplicationVersion(STRIPEWISE_VERSION);
-  QGuiApplication::setDesktopFileName(STRIPEWISE_APP_ID);  // names the icon on Wayland
-  QApplication::setWindowIcon(stripewise::ui::AppIcon());
-  stripewise::ui::RegisterFontFallback();
-  stripewise::ui::Program program;
-  program.Start();
-  return QApplication::exec();
-}
+int main(int argc, char** argv) { return stripewise::app::Main(argc, argv); }

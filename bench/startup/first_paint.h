@@ -3,39 +3,43 @@
 
 #pragma once
 
-// Ends a start-up probe once its window has painted for the first time,
-// printing the monotonic clock at that moment in nanoseconds.
+// What the start-up probes share: a report to the benchmark, and a watch that acts
+// once a window's first paint is done and flushed to the screen.
 
-#include <QApplication>
 #include <QEvent>
 #include <QTimer>
 #include <QWidget>
 #include <cstdio>
-#include <ctime>
+#include <functional>
+#include <utility>
+
+#include "clock.h"
 
 namespace stripewise::bench {
 
+// Prints a figure for the benchmark to read.
+inline void Report(long long nanoseconds) {
+  std::printf("%lld\n", nanoseconds);
+  std::fflush(stdout);
+}
+
 class FirstPaint : public QObject {
  public:
-  explicit FirstPaint(QWidget* window) { window->installEventFilter(this); }
+  FirstPaint(QWidget* window, std::function<void()> then) : then_(std::move(then)) {
+    window->installEventFilter(this);
+  }
 
  protected:
-  bool eventFilter(QObject*, QEvent* event) override {
+  bool eventFilter(QObject* /*watched*/, QEvent* event) override {
     if (event->type() == QEvent::Paint && !seen_) {
       seen_ = true;
-      // Once this paint is done and flushed to the screen.
-      QTimer::singleShot(0, [] {
-        timespec now{};
-        clock_gettime(CLOCK_MONOTONIC, &now);
-        std::printf("%lld\n", static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec);
-        std::fflush(stdout);
-        QApplication::exit(0);
-      });
+      QTimer::singleShot(0, this, then_);  // once this paint is done
     }
     return false;
   }
 
  private:
+  std::function<void()> then_;
   bool seen_ = false;
 };
 

@@ -1,31 +1,36 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Stripewise developers
 
-// Time from process start to the first paint of the main window, and the
-// peak memory of the process, beside a bare Qt window. Run it on a display
-// (xvfb-run for a virtual one).
+// Start-up as users meet it: the time from process start to the first paint
+// of the main window and the peak memory of the process, beside a bare Qt
+// window started alternately in the same run; and the first opening of the
+// About window. Run it on a display (xvfb-run for a virtual one).
 #include <benchmark/benchmark.h>
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdio>
-#include <ctime>
+#include <algorithm>
 #include <string>
+#include <vector>
+
+#include "clock.h"
 
 extern char** environ;
 
 namespace {
 
-long long Now() {
-  timespec now{};
-  clock_gettime(CLOCK_MONOTONIC, &now);
-  return static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
-}
+constexpr int kRounds = 20;
 
-// Starts a probe, reads the moment of its first paint and its peak memory.
-bool RunProbe(const char* path, double& seconds, long& peak_kib) {
+// One run of a probe: what it printed, and its peak memory.
+struct Run {
+  long long printed = 0;
+  long long started = 0;
+  double peak_mib = 0;
+};
+
+bool RunProbe(const char* path, Run& run) {
   int out[2];
   if (pipe(out) != 0) return false;
   posix_spawn_file_actions_t actions;
@@ -34,44 +39,78 @@ bool RunProbe(const char* path, double& seconds, long& peak_kib) {
   posix_spawn_file_actions_addclose(&actions, out[0]);
   char* argv[] = {const_cast<char*>(path), nullptr};
   pid_t pid = 0;
-  const long long start = Now();
+  run.started = stripewise::bench::Now();
   const bool spawned = posix_spawn(&pid, path, &actions, nullptr, argv, environ) == 0;
   posix_spawn_file_actions_destroy(&actions);
   close(out[1]);
   std::string printed;
   char buffer[64];
-  for (ssize_t n; spawned && (n = read(out[0], buffer, sizeof buffer)) > 0;)
+  for (ssize_t n; spawned && (n = read(out[0], buffer, sizeof buffer)) > 0;) {
     printed.append(buffer, static_cast<std::size_t>(n));
+  }
   close(out[0]);
   int status = 0;
   rusage usage{};
   if (!spawned || wait4(pid, &status, 0, &usage) != pid || printed.empty()) return false;
-  seconds = static_cast<double>(std::stoll(printed) - start) / 1e9;
-  peak_kib = usage.ru_maxrss;
+  run.printed = std::stoll(printed);
+  run.peak_mib = static_cast<double>(usage.ru_maxrss) / 1024;
   return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
-void StartUp(benchmark::State& state, const char* probe) {
-  long peak = 0;
-  for (auto _ : state) {
-    double seconds = 0;
-    if (!RunProbe(probe, seconds, peak)) {
-      state.SkipWithError("the probe did not paint; is there a display?");
-      return;
-    }
-    state.SetIterationTime(seconds);
-  }
-  state.counters["peak_KiB"] = static_cast<double>(peak);
+// Median, minimum and maximum of a sample, as counters named after it.
+double Summarise(benchmark::State& state, const std::string& name, std::vector<double> sample) {
+  std::sort(sample.begin(), sample.end());
+  const std::size_t n = sample.size();
+  const double median = n % 2 ? sample[n / 2] : (sample[n / 2 - 1] + sample[n / 2]) / 2;
+  state.counters[name + "_median"] = median;
+  state.counters[name + "_min"] = sample.front();
+  state.counters[name + "_max"] = sample.back();
+  return median;
 }
 
-BENCHMARK_CAPTURE(StartUp, bare_window, BARE_PROBE)
-    ->UseManualTime()
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(20);
-BENCHMARK_CAPTURE(StartUp, stripewise, STRIPEWISE_PROBE)
-    ->UseManualTime()
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(20);
+// Time to first paint (ms) and peak memory (MiB) of the program and of the
+// bare window, each started kRounds times, alternately.
+void StartUp(benchmark::State& state) {
+  std::vector<double> ms[2], mib[2];
+  for (auto _ : state) {
+    for (int round = 0; round < kRounds; ++round) {
+      const char* probes[] = {STRIPEWISE_PROBE, BARE_PROBE};
+      for (int which = 0; which < 2; ++which) {
+        Run run;
+        if (!RunProbe(probes[which], run)) {
+          state.SkipWithError("a probe did not paint; is there a display?");
+          return;
+        }
+        ms[which].push_back(static_cast<double>(run.printed - run.started) / 1e6);
+        mib[which].push_back(run.peak_mib);
+      }
+    }
+  }
+  const double paint = Summarise(state, "ms", ms[0]);
+  const double bare_paint = Summarise(state, "bare_ms", ms[1]);
+  const double memory = Summarise(state, "MiB", mib[0]);
+  const double bare_memory = Summarise(state, "bare_MiB", mib[1]);
+  state.counters["ms_ratio"] = paint / bare_paint;
+  state.counters["MiB_ratio"] = memory / bare_memory;
+}
+BENCHMARK(StartUp)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// From "About" to the first paint of the About window, the first time.
+void FirstAboutOpening(benchmark::State& state) {
+  std::vector<double> ms;
+  for (auto _ : state) {
+    for (int round = 0; round < kRounds; ++round) {
+      Run run;
+      if (!RunProbe(ABOUT_PROBE, run)) {
+        state.SkipWithError("the probe did not paint; is there a display?");
+        return;
+      }
+      ms.push_back(static_cast<double>(run.printed) / 1e6);
+    }
+  }
+  Summarise(state, "ms", ms);
+}
+BENCHMARK(FirstAboutOpening)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -1,20 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Stripewise developers
 
-// The program's own start-up, ended at the first paint of the main window.
-#include <stripewise_ui/look.h>
-#include <stripewise_ui/program.h>
-
+// The program as users start it, ended at the first paint of the main window,
+// whose moment it prints.
 #include <QApplication>
+#include <memory>
 
 #include "first_paint.h"
+#include "run.h"
+
+using stripewise::bench::FirstPaint;
 
 int main(int argc, char** argv) {
-  QApplication app(argc, argv);
-  QApplication::setWindowIcon(stripewise::ui::AppIcon());
-  stripewise::ui::RegisterFontFallback();
-  stripewise::ui::Program program;
-  stripewise::bench::FirstPaint probe(&program.MainWindow());
-  program.Start();
-  return QApplication::exec();
+  std::unique_ptr<FirstPaint> probe;
+  return stripewise::app::Main(argc, argv, [&probe](stripewise::ui::Program& program) {
+    probe = std::make_unique<FirstPaint>(&program.MainWindow(), [] {
+      stripewise::bench::Report(stripewise::bench::Now());
+      QApplication::exit(0);
+    });
+  });
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Stripewise developers
 
+#include <optional>
 #include <string>
 
 #include "error_trap.h"
@@ -23,49 +24,43 @@ bool AnyBandMissing(const Form1Record& form) {
   return first || second || multiplier;
 }
 
-// The two digit positions side by side, read as a number: 47 for Yellow,
-// Violet; 5 for Black, Green.
-double DigitPair(const Form1Record& form) {
-  return ValueOfText(IntegerText(form.ListIndex(ListId::List1)) +
-                     IntegerText(form.ListIndex(ListId::List2)));
+// The resistance the bands code, exactly: the two digits side by side (47
+// for Yellow, Violet; 5 for Black, Green) times the multiplier's power of
+// ten, 10^-1 for Gold and 10^-2 for Silver.
+Decimal Resistance(const Form1Record& form) {
+  const std::int16_t multiplier = form.ListIndex(ListId::List3);
+  if (multiplier > 11) throw RuntimeError(ErrorKind::InvalidPosition);  // the list has 12
+  const int power = multiplier == 10 ? -1 : multiplier == 11 ? -2 : multiplier;
+  return {form.ListIndex(ListId::List1) * 10 + form.ListIndex(ListId::List2), power};
 }
 
-double Resistance(const Form1Record& form) {
-  const double multiplier = Position(form, ListId::List3);
-  if (multiplier == 10) return CheckedMul(DigitPair(form), 0.1);
-  if (multiplier == 11) return CheckedMul(DigitPair(form), 0.01);
-  if (multiplier < 10) {
-    const double factor = ValueOfText(NumberTextBuffer(PowerOfTen(static_cast<int>(multiplier))));
-    return CheckedMul(DigitPair(form), factor);
+// The results are kept as the exact decimals they are and each text is
+// written once. The texts are what reading back Text1 and Label27 and
+// converting the products and quotients would give: every figure has at most
+// four digits, far inside the 15 that the texts keep.
+void WriteResults(Form1Record& form, Decimal resistance) {
+  form.SetText1(NumberTextBuffer(resistance));
+  const std::int16_t tolerance = form.ListIndex(ListId::List4);
+  std::optional<Decimal> ohms;  // the tolerance in ohms, when this run writes it
+  if (tolerance >= 0) {
+    const auto slot = static_cast<std::size_t>(tolerance);
+    ohms = Decimal{resistance.mantissa * kTolerancePercents[slot], resistance.power - 2};
+    form.SetCaption(LabelId::Label27, NumberTextBuffer(*ohms));
+    form.SetFillColor(ShapeId::Shape5, kToleranceColors[slot]);
   }
-  throw RuntimeError(ErrorKind::InvalidPosition);  // the multiplier list has 12 entries
-}
-
-// Tolerance in ohms and the colour of the tolerance band; both stay as they
-// were while the tolerance list has no selection.
-void WriteTolerance(Form1Record& form) {
-  const std::int16_t position = form.ListIndex(ListId::List4);
-  const double resistance = ValueOfText(form.Text1());
-  if (position < 0) return;
-  const auto slot = static_cast<std::size_t>(position);
-  if (position == 0) {
-    form.SetCaption(LabelId::Label27, "0");
-  } else {
-    form.SetCaption(LabelId::Label27,
-                    NumberTextBuffer(CheckedMul(resistance, kToleranceFractions[slot])));
-  }
-  form.SetFillColor(ShapeId::Shape5, kToleranceColors[slot]);
-}
-
-// Both figures again in mega-ohms from 1000000 ohms on, else in kilo-ohms.
-void WriteUnits(Form1Record& form) {
   form.SetCaption(LabelId::Label26, "Ohm Tolerence");
-  const bool mega = ValueOfText(form.Text1()) >= 1000000;
-  const double divisor = mega ? 1000000 : 1000;
+  // Both figures again in mega-ohms from 1000000 ohms on, else in kilo-ohms.
+  const bool mega = resistance.Value() >= 1000000;
+  const int shift = mega ? 6 : 3;
   form.SetCaption(LabelId::Label28,
-                  NumberTextBuffer(CheckedDiv(ValueOfText(form.Text1()), divisor)));
-  form.SetCaption(LabelId::Label31, NumberTextBuffer(CheckedDiv(
-                                        ValueOfText(form.Caption(LabelId::Label27)), divisor)));
+                  NumberTextBuffer(Decimal{resistance.mantissa, resistance.power - shift}));
+  if (ohms) {
+    form.SetCaption(LabelId::Label31,
+                    NumberTextBuffer(Decimal{ohms->mantissa, ohms->power - shift}));
+  } else {  // whatever an earlier run left in Label27
+    const double left = ValueOfText(form.Caption(LabelId::Label27));
+    form.SetCaption(LabelId::Label31, NumberTextBuffer(CheckedDiv(left, mega ? 1e6 : 1e3)));
+  }
   form.SetCaption(LabelId::Label8, mega ? "Mega-Ohm" : "Kilo-Ohm");
   form.SetCaption(LabelId::Label32, mega ? "Mega-Ohm Tolerence" : "Kilo-Ohm Tolerence");
 }
@@ -75,9 +70,7 @@ void BandsToValue(Form1Record& form, MessageBoxes& boxes) {
     boxes.MsgBox(kSelectDigitsPrompt, kSelectDigitsTitle, MsgBoxStyle::Information);
     return;
   }
-  form.SetText1(NumberTextBuffer(Resistance(form)));
-  WriteTolerance(form);
-  WriteUnits(form);
+  WriteResults(form, Resistance(form));
   form.RepaintBand(ListId::List1);
   form.RepaintBand(ListId::List2);
   form.RepaintBand(ListId::List3);

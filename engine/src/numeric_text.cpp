@@ -255,6 +255,54 @@ NumberTextBuffer::NumberTextBuffer(double value) {
   size_ = static_cast<std::size_t>(result.ptr - chars_);
 }
 
+// A decimal's digits, without its trailing zeros, laid out as %.15G lays out
+// the double nearest to it: with fewer than 16 digits, that double rounded to
+// 15 digits is the decimal itself.
+NumberTextBuffer::NumberTextBuffer(Decimal value) {
+  if (value.mantissa == 0) {
+    chars_[0] = '0';
+    size_ = 1;
+    return;
+  }
+  std::uint64_t m = value.mantissa < 0 ? 0 - static_cast<std::uint64_t>(value.mantissa)
+                                       : static_cast<std::uint64_t>(value.mantissa);
+  int power = value.power;
+  for (; m % 10 == 0; m /= 10) ++power;
+  char digits[20];
+  const auto n = static_cast<int>(std::to_chars(digits, digits + sizeof digits, m).ptr - digits);
+  size_ = LayOut(value.mantissa < 0, std::string_view(digits, static_cast<std::size_t>(n)),
+                 n - 1 + power, chars_);
+}
+
+std::optional<Decimal> PlainDecimal(std::string_view text) {
+  Decimal decimal{0, 0};
+  bool point = false;
+  int digits = 0;
+  for (const char c : text) {
+    if (c == '.' && !point) {
+      point = true;
+    } else if (c >= '0' && c <= '9' && ++digits < 16) {
+      decimal.mantissa = decimal.mantissa * 10 + (c - '0');
+      decimal.power -= point ? 1 : 0;
+    } else {
+      return std::nullopt;
+    }
+  }
+  if (digits == 0) return std::nullopt;
+  return decimal;
+}
+
+double Decimal::Value() const {
+  static constexpr std::array<double, 23> kPowers = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                     1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                                     1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+  // Both operands are exact, and one correctly rounded operation gives the
+  // nearest double.
+  const auto m = static_cast<double>(mantissa);
+  const auto scale = kPowers[static_cast<std::size_t>(power < 0 ? -power : power)];
+  return power < 0 ? m / scale : m * scale;
+}
+
 std::string NumberText(double value) { return std::string(NumberTextBuffer(value).View()); }
 
 std::string IntegerText(std::int64_t value) {

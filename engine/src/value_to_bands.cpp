@@ -62,13 +62,15 @@ Coding FourCharacters(Form1Record& form, std::string_view t, double v) {
   if (v < 0.1) return {0, Digit(LastChar(t)), kSilver, NewText::Normalised};
   if (v < 1) return {Digit(NthChar(t, 3)), Digit(LastChar(t)), kSilver, NewText::Normalised};
   if (v < 10) {
+    // Rounded to one decimal as RoundToTenth rounds, kept as tenths.
+    const auto tenths = static_cast<std::int64_t>(std::nearbyint(CheckedMul(v, 10.0)));
     std::string& reduced = FormTexts(form).ReducedText;
-    reduced = NumberText(RoundToTenth(v));
+    reduced = NumberTextBuffer(Decimal{tenths, -1});
     return Tenths(reduced);
   }
   if (v < 100) {
     std::string& reduced = FormTexts(form).ReducedText;
-    reduced = NumberText(IntegerPart(v));
+    reduced = NumberTextBuffer(Decimal{static_cast<std::int64_t>(IntegerPart(v)), 0});
     const std::string_view r = reduced;
     return {Digit(FirstChar(r)), Digit(LastChar(r)), 0, NewText::Digits, ""};
   }
@@ -85,13 +87,40 @@ void RefuseOutOfRange(Form1Record& form, MessageBoxes& boxes) {
   Refuse(form, boxes, kOutOfRangePrompt, kOutOfRangeTitle, MsgBoxStyle::Critical, true);
 }
 
+// The typed value as the case table sees it: ValueText read back, and
+// whether FractionText reads above zero.
+struct Typed {
+  double v;
+  bool fractional;
+};
+
+// Any typed text, by the general rules: ValueText is the value written as a
+// number, read back, and FractionText the part of that after the point.
+Typed ReadGeneral(ValueToBandsTexts& texts, double value) {
+  texts.ValueText = NumberText(value);
+  const double v = ValueOfText(texts.ValueText);
+  texts.FractionText = NumberText(v - IntegerPart(v));
+  return {v, ValueOfText(texts.FractionText) > 0};
+}
+
+// Typed digits with at most one point, directly: ValueText laid out from the
+// digits is the text the general rules write, the value is what reading it
+// back gives, and the fraction is kept as the exact decimal it is.
+Typed ReadPlain(ValueToBandsTexts& texts, Decimal typed) {
+  texts.ValueText = NumberTextBuffer(typed);
+  std::int64_t scale = 1;
+  for (int power = typed.power; power < 0; ++power) scale *= 10;
+  const Decimal fraction{typed.mantissa % scale, typed.power};
+  texts.FractionText = NumberTextBuffer(fraction);
+  return {typed.Value(), fraction.mantissa > 0};
+}
+
 // The case table, by the length of ValueText and then by its value. Shows
 // the refusal and gives nothing when no band is to be set.
-std::optional<Coding> ChooseCoding(Form1Record& form, MessageBoxes& boxes) {
-  const ValueToBandsTexts& texts = FormTexts(form);
-  const std::string_view t = texts.ValueText;
-  const double v = ValueOfText(t);
-  const bool fractional = ValueOfText(texts.FractionText) > 0;
+std::optional<Coding> ChooseCoding(Form1Record& form, MessageBoxes& boxes, Typed typed) {
+  const std::string_view t = FormTexts(form).ValueText;
+  const double v = typed.v;
+  const bool fractional = typed.fractional;
   const std::size_t length = Len(t);
   if (length == 1) return Coding{Digit(FirstChar(t)), 0, kGold, NewText::Normalised};
   if (length == 2) return Coding{Digit(FirstChar(t)), Digit(LastChar(t)), 0, NewText::Normalised};
@@ -118,8 +147,9 @@ std::optional<Coding> ChooseCoding(Form1Record& form, MessageBoxes& boxes) {
   return std::nullopt;
 }
 
-std::string DigitsText(const Form1Record& form) {
-  return IntegerText(form.ListIndex(ListId::List1)) + IntegerText(form.ListIndex(ListId::List2));
+// The two digit bands side by side: 4 and 7 give 47, 0 and 5 give 5.
+std::int64_t DigitPair(const Form1Record& form) {
+  return form.ListIndex(ListId::List1) * 10 + form.ListIndex(ListId::List2);
 }
 
 void WriteNewText(Form1Record& form, const Coding& coding) {
@@ -127,12 +157,14 @@ void WriteNewText(Form1Record& form, const Coding& coding) {
     case NewText::Normalised:
       form.SetText1(FormTexts(form).ValueText);
       break;
-    case NewText::Digits:
-      form.SetText1(DigitsText(form) + std::string(coding.suffix));
+    case NewText::Digits: {  // both digits written, 05 for Black, Green
+      const char digits[] = {static_cast<char>('0' + form.ListIndex(ListId::List1)),
+                             static_cast<char>('0' + form.ListIndex(ListId::List2))};
+      form.SetText1(std::string(digits, 2) + std::string(coding.suffix));
       break;
+    }
     case NewText::Scaled:
-      form.SetText1(
-          NumberTextBuffer(CheckedMul(PowerOfTen(coding.scale), TextToInt32(DigitsText(form)))));
+      form.SetText1(NumberTextBuffer(Decimal{DigitPair(form), coding.scale}));
       break;
     case NewText::Reduced:
       form.SetText1(FormTexts(form).ReducedText);
@@ -141,22 +173,24 @@ void WriteNewText(Form1Record& form, const Coding& coding) {
 }
 
 void ValueToBands(Form1Record& form, MessageBoxes& boxes) {
-  double value = 0;
-  try {
-    value = std::fabs(ValueOfText(form.Text1()));
-  } catch (const RuntimeError&) {  // beyond the range of a double
-    RefuseOutOfRange(form, boxes);
-    return;
+  Typed typed{};
+  if (const std::optional<Decimal> plain = PlainDecimal(form.Text1())) {
+    typed = ReadPlain(FormTexts(form), *plain);
+  } else {
+    double value = 0;
+    try {
+      value = std::fabs(ValueOfText(form.Text1()));
+    } catch (const RuntimeError&) {  // beyond the range of a double
+      RefuseOutOfRange(form, boxes);
+      return;
+    }
+    typed = ReadGeneral(FormTexts(form), value);
   }
-  ValueToBandsTexts& texts = FormTexts(form);
-  texts.ValueText = NumberText(value);
-  const double v = ValueOfText(texts.ValueText);
-  texts.FractionText = NumberText(v - IntegerPart(v));
   if (form.Text1().empty()) {
     Refuse(form, boxes, kValueMissingPrompt, kValueMissingTitle, MsgBoxStyle::Critical, true);
     return;
   }
-  const std::optional<Coding> coding = ChooseCoding(form, boxes);
+  const std::optional<Coding> coding = ChooseCoding(form, boxes, typed);
   if (!coding) return;
   form.SetListIndex(ListId::List1, coding->first);
   form.SetListIndex(ListId::List2, coding->second);

@@ -3,6 +3,7 @@
 
 #include "stripewise_ui/form2.h"
 
+#include <QImageReader>
 #include <QLabel>
 #include <QPixmap>
 
@@ -70,7 +71,10 @@ Form2::Form2()
   auto* image = new QLabel(this);
   image->setObjectName("Image1");
   EnsureResources();
-  image->setPixmap(QPixmap(":/stripewise/about.jpg"));
+  // Read as JPEG by name, so that only the JPEG plugin is loaded.
+  QImageReader reader(":/stripewise/about.jpg", "jpeg");
+  reader.setAutoDetectImageFormat(false);
+  image->setPixmap(QPixmap::fromImage(reader.read()));
   image->setScaledContents(true);
   image->setGeometry(kImage1Box.Pixels());
 }

@@ -4,6 +4,8 @@
 #include "stripewise_ui/look.h"
 
 #include <QFontDatabase>
+#include <QImageReader>
+#include <QPixmap>
 #include <cmath>
 
 // Resources of a static library are registered by hand, once.
@@ -53,8 +55,13 @@ void EnsureResources() {
 QIcon AppIcon() {
   EnsureResources();
   QIcon icon;
-  icon.addFile(":/stripewise/bulb-16.png", QSize(16, 16));
-  icon.addFile(":/stripewise/bulb-32.png", QSize(32, 32));
+  for (const char* file : {":/stripewise/bulb-16.png", ":/stripewise/bulb-32.png"}) {
+    // Read by Qt's own PNG reader alone: asked to detect the format, Qt would
+    // load every image format plugin at start to ask each one first.
+    QImageReader reader(file, "png");
+    reader.setAutoDetectImageFormat(false);
+    icon.addPixmap(QPixmap::fromImage(reader.read()));
+  }
   return icon;
 }
 

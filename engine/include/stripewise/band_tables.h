@@ -34,8 +34,7 @@ inline constexpr std::array<std::string_view, 8> kToleranceEntries = {
 
 // Fraction of the resistance that each tolerance position stands for;
 // position 0 ("Do not count") has none.
-inline constexpr std::array<double, 8> kToleranceFractions = {0.0,  0.01, 0.02, 0.03,
-                                                              0.04, 0.05, 0.1,  0.2};
+inline constexpr std::array<int, 8> kTolerancePercents = {0, 1, 2, 3, 4, 5, 10, 20};
 
 // The colour the tolerance band is painted with for each tolerance position.
 inline constexpr std::array<ColorValue, 8> kToleranceColors = {

@@ -8,6 +8,7 @@
 // so these rules are part of the program's behaviour, not a formatting detail.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -24,10 +25,27 @@ double ValueOfText(std::string_view text);
 // The number written as C's "%.15G" writes it, except that -0 is written 0.
 std::string NumberText(double value);
 
+// An exact decimal, mantissa times 10 to the power, with fewer than 16
+// digits in the mantissa.
+struct Decimal {
+  std::int64_t mantissa;
+  int power;
+  // The double nearest to it, as reading its text gives (|power| <= 22).
+  double Value() const;
+};
+
+// Text of digits with at most one point and nothing else (4700, 4.75, .47,
+// 007), with fewer than 16 digits, as the exact decimal it is; nothing for
+// any other text. ValueOfText reads such text as Decimal::Value.
+std::optional<Decimal> PlainDecimal(std::string_view text);
+
 // NumberText held in place, sparing an allocation on the hot paths.
 class NumberTextBuffer {
  public:
   explicit NumberTextBuffer(double value);
+  // The text NumberText writes for the double nearest to a decimal, laid out
+  // from its digits without a general conversion.
+  explicit NumberTextBuffer(Decimal value);
   std::string_view View() const { return {chars_, size_}; }
   operator std::string_view() const { return View(); }
 

@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Stripewise developers
+
+#include "run.h"
+
+#include <stripewise_ui/look.h>
+#include <stripewise_ui/program.h>
+
+#include <QApplication>
+#include <cstdio>
+#include <optional>
+#include <span>
+
+#include "command_line.h"
+#include "platform_start.h"
+
+namespace stripewise::app {
+namespace {
+
+// Answers --help, --version and a refused command line without a display.
+std::optional<int> AnswerWithoutWindow(const CommandLine& line) {
+  using Action = CommandLine::Action;
+  switch (line.action) {
+    case Action::Run:
+      return std::nullopt;
+    case Action::Help:
+      std::fputs(Usage().c_str(), stdout);
+      return 0;
+    case Action::Version:
+      std::puts(VersionLine().c_str());
+      return 0;
+    case Action::Refuse:
+      std::fprintf(stderr, "stripewise: %s\n%s", line.error.c_str(), Usage().c_str());
+      return 2;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+int Main(int argc, char** argv, const std::function<void(ui::Program&)>& started) {
+  const auto line = ParseCommandLine(
+      std::span<char* const>(argv, static_cast<std::size_t>(argc)).subspan(argc > 0 ? 1 : 0));
+  if (const auto status = AnswerWithoutWindow(line)) return *status;
+  AvoidSessionBusLaunch();
+  std::optional<DisplayGuard> guard(std::in_place, line);
+  QApplication app(argc, argv);
+  guard.reset();
+  QApplication::setApplicationName("Stripewise");
+  QApplication::setApplicationVersion(STRIPEWISE_VERSION);
+  QGuiApplication::setDesktopFileName(STRIPEWISE_APP_ID);  // names the icon on Wayland
+  QApplication::setWindowIcon(ui::AppIcon());
+  ui::RegisterFontFallback();
+  ui::Program program;
+  if (started) started(program);
+  program.Start();
+  return QApplication::exec();
+}
+
+}  // namespace stripewise::app
