@@ -191,13 +191,14 @@ void ExpectOneOfTwoEndings(const std::string& typed) {
   ASSERT_LE(bench.form.Text1().size(), 11u) << typed;
 }
 
-TEST(Command2Click, EndsOneOfTwoWaysForEveryTextOfUpToElevenCharacters) {
+// A sample of typed texts; the fuzz target (scripts/fuzz) runs the long sweep.
+TEST(Command2Click, EndsOneOfTwoWaysForTextsOfUpToElevenCharacters) {
   std::mt19937 random(2026);
   const std::vector<std::string> pieces = {"0",  "1", "2", "3", "4", "5", "6", "7", "8",  "9",
                                            ".",  "e", "E", "d", "D", "+", "-", " ", "\t", "&H",
                                            "&O", "a", "x", "F", "Z", "0", "9", "5", "."};
   std::uniform_int_distribution<std::size_t> piece(0, pieces.size() - 1), length(0, 11);
-  for (int i = 0; i < 1'000'000; ++i) {
+  for (int i = 0; i < 20'000; ++i) {
     std::string typed;
     for (std::size_t n = length(random); typed.size() < n;) typed += pieces[piece(random)];
     if (typed.size() > 11) typed.resize(11);
@@ -205,10 +206,10 @@ TEST(Command2Click, EndsOneOfTwoWaysForEveryTextOfUpToElevenCharacters) {
   }
 }
 
-TEST(Command2Click, EndsOneOfTwoWaysForEveryWholeNumberAndShortDecimal) {
-  for (int n = 0; n <= 99999; ++n) ExpectOneOfTwoEndings(std::to_string(n));
+TEST(Command2Click, EndsOneOfTwoWaysForWholeNumbersAndEveryShortDecimal) {
+  for (int n = 0; n <= 99999; n += n < 1000 ? 1 : 97) ExpectOneOfTwoEndings(std::to_string(n));
   const std::string alphabet = "0123456789.";
-  for (int length = 1; length <= 4; ++length) {
+  for (int length = 1; length <= 3; ++length) {
     std::vector<std::size_t> at(static_cast<std::size_t>(length), 0);
     while (true) {
       std::string typed;
