@@ -77,14 +77,22 @@ TEST_F(AccessibilityTest, TheDrawingIsDescribedInWordsAfterEveryRepaint) {
   EXPECT_EQ(Read("Label28", QAccessible::Description), "0.0047");
 }
 
-// Arrows choose the bands, Tab moves on and Space presses a button.
+// The focus shows in the first list from the start, not only after a Tab.
+TEST_F(AccessibilityTest, TheFocusShowsInTheFirstListFromTheStart) {
+  const QImage focused = Child<QWidget>(Form(), "List1")->grab().toImage();
+  Child<QWidget>(Form(), "List2")->setFocus(Qt::TabFocusReason);
+  EXPECT_NE(Child<QWidget>(Form(), "List1")->grab().toImage(), focused);
+}
+
+// Arrows choose the bands (the first Down the first entry), Tab moves on,
+// and Space or Return presses the focused button.
 TEST_F(AccessibilityTest, AConversionCanBeDoneWithTheKeyboardAlone) {
   ASSERT_EQ(QApplication::focusWidget(), Child<QWidget>(Form(), "List1"));
-  Keys(Qt::Key_Down, 4);  // Yellow
+  Keys(Qt::Key_Down, 5);  // Black, then on to Yellow
   Keys(Qt::Key_Tab);
-  Keys(Qt::Key_Down, 7);  // Violet
+  Keys(Qt::Key_Down, 8);  // Violet
   Keys(Qt::Key_Tab);
-  Keys(Qt::Key_Down, 2);  // Red
+  Keys(Qt::Key_Down, 3);  // Red
   Keys(Qt::Key_Tab);
   Keys(Qt::Key_Down, 5);  // Gold 5%
   Keys(Qt::Key_Tab);
@@ -99,7 +107,7 @@ TEST_F(AccessibilityTest, AConversionCanBeDoneWithTheKeyboardAlone) {
   QTest::keyClicks(QApplication::focusWidget(), "0.47");
   Keys(Qt::Key_Tab);
   ASSERT_EQ(QApplication::focusWidget(), Child<QWidget>(Form(), "Command2"));
-  Keys(Qt::Key_Space);
+  Keys(Qt::Key_Return);
   EXPECT_EQ(Child<QLabel>(Form(), "Label28")->text(), "0.00047");
   EXPECT_EQ(Drawing(), "Bands: Yellow, Violet, Silver, Gold 5%");
 }

@@ -12,6 +12,9 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QScreen>
+#include <QtTest>
+#include <cmath>
+#include <map>
 
 #include "ui_test_support.h"
 
@@ -233,6 +236,76 @@ TEST_F(LayoutTest, TheAboutWindowShowsItsTextsAndThePictureScaledToItsBox) {
       About().grab().toImage().copy(8 * scale, 112 * scale, 105 * scale, 137 * scale);
   EXPECT_EQ(drawn.convertToFormat(QImage::Format_RGB32),
             picture.convertToFormat(QImage::Format_RGB32));
+}
+
+// WCAG's contrast ratio of two colours.
+double Contrast(QColor a, QColor b) {
+  const auto luminance = [](QColor c) {
+    const auto linear = [](double v) {
+      return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+  };
+  const double la = luminance(a), lb = luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The contrast of a text with the ground right behind it: its most common
+// colour against the pixel that stands out most from it.
+double TextContrast(const QImage& image, const QRect& box) {
+  std::map<QRgb, int> counts;
+  for (int y = box.top(); y <= box.bottom(); ++y) {
+    for (int x = box.left(); x <= box.right(); ++x) ++counts[image.pixel(x, y)];
+  }
+  const QColor ground(std::max_element(counts.begin(), counts.end(), [](auto& a, auto& b) {
+                        return a.second < b.second;
+                      })->first);
+  double best = 1;
+  for (const auto& [rgb, n] : counts) best = std::max(best, Contrast(ground, QColor(rgb)));
+  return best;
+}
+
+// Every text whose colours are half fixed by the design and half the
+// platform's stays readable, under a light and under a dark theme.
+TEST(Contrast, TextsWithOneFixedColourStayReadableUnderLightAndDarkThemes) {
+  const QPalette light = QApplication::palette();
+  QPalette dark = light;
+  for (auto [role, colour] : {std::pair{QPalette::Window, 0x353535},
+                              {QPalette::WindowText, 0xEEEEEE},
+                              {QPalette::Base, 0x2A2A2A},
+                              {QPalette::Text, 0xEEEEEE},
+                              {QPalette::Button, 0x353535},
+                              {QPalette::ButtonText, 0xEEEEEE}}) {
+    dark.setColor(role, QColor(QRgb(colour)));
+  }
+  for (const bool is_dark : {false, true}) {
+    QApplication::setPalette(is_dark ? dark : light);
+    auto program = testing::StartedProgram();
+    program->ShowAbout();
+    const QImage main = ConvertedMainWindow(*program);
+    testing::TypeInto(program->MainWindow(), "Text1", "4700");
+    const QImage typed = Shot(program->MainWindow());
+    const QImage about = Shot(*program->AboutWindow());
+    const struct {
+      const QImage& shot;
+      QRect box;
+    } texts[] = {
+        {main, {9, 89, 25, 15}},      {main, {9, 105, 25, 15}},   {main, {9, 121, 25, 15}},
+        {main, {9, 137, 25, 15}},     {main, {9, 153, 25, 15}},   {main, {9, 169, 25, 15}},
+        {main, {9, 201, 25, 15}},     {main, {9, 217, 25, 15}},   {main, {9, 233, 25, 15}},
+        {main, {9, 249, 25, 15}},     {main, {44, 122, 61, 16}},  {main, {116, 122, 61, 16}},
+        {main, {188, 122, 61, 16}},   {main, {260, 122, 92, 16}}, {typed, {35, 354, 117, 22}},
+        {main, {253, 361, 119, 16}},  {main, {48, 393, 73, 16}},  {main, {264, 393, 97, 16}},
+        {about, {21, 16, 360, 25}},   {about, {21, 56, 361, 49}}, {about, {120, 112, 256, 73}},
+        {about, {117, 210, 265, 25}},
+    };
+    for (const auto& text : texts) {
+      EXPECT_GE(TextContrast(text.shot, text.box), 4.5)
+          << (is_dark ? "dark " : "light ") << text.box.x() << "," << text.box.y();
+    }
+    program->AboutWindow()->close();
+  }
+  QApplication::setPalette(light);
 }
 
 TEST_F(LayoutTest, BothWindowsOpenCentredOnTheScreenAndTheAboutWindowAgainAfterAMove) {

@@ -5,6 +5,7 @@
 
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
@@ -52,8 +53,13 @@ QLabel* MakeLabel(const GraphicSpec& row, QWidget* parent, ColorValue standard_b
   label->setWordWrap(row.box.Pixels().height() >= 2 * QFontMetrics(label->font()).lineSpacing());
   label->setAutoFillBackground(true);
   QPalette palette = label->palette();
-  palette.setColor(QPalette::Window, ScreenColor(row.back.value_or(standard_back), palette));
-  palette.setColor(QPalette::WindowText, ScreenColor(row.fore.value_or(kButtonTextColor), palette));
+  // Where the design fixes one colour of the pair, the other is its partner.
+  const ColorValue back = row.back.value_or(standard_back);
+  const ColorValue fore = row.fore.value_or(kButtonTextColor);
+  palette.setColor(QPalette::Window, row.fore && !row.back ? PartnerColor(back, palette)
+                                                           : ScreenColor(back, palette));
+  palette.setColor(QPalette::WindowText, row.back && !row.fore ? PartnerColor(fore, palette)
+                                                               : ScreenColor(fore, palette));
   label->setPalette(palette);
   label->setGeometry(row.box.Pixels());
   if (!row.accessible.empty()) label->setAccessibleName(Text(row.accessible));
@@ -67,6 +73,17 @@ class BandList : public QListWidget {
   using QListWidget::QListWidget;
 
  protected:
+  // With nothing selected, Down or Up selects the entry that shows the focus,
+  // the first one, rather than moving past it.
+  void keyPressEvent(QKeyEvent* event) override {
+    const bool arrow = event->key() == Qt::Key_Down || event->key() == Qt::Key_Up;
+    if (arrow && event->modifiers() == Qt::NoModifier && selectedItems().isEmpty()) {
+      setCurrentRow(std::max(currentRow(), 0), QItemSelectionModel::ClearAndSelect);
+      return;
+    }
+    QListWidget::keyPressEvent(event);
+  }
+
   QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
                                                        const QEvent* event) const override {
     if (!index.isValid()) return QItemSelectionModel::NoUpdate;
@@ -94,10 +111,27 @@ class EntryDelegate : public QStyledItemDelegate {
     if (option.state & QStyle::State_HasFocus) {
       QStyleOptionFocusRect focus;
       focus.QStyleOption::operator=(option);
+      focus.state |= QStyle::State_KeyboardFocusChange;  // shown from the start, not only after Tab
       focus.backgroundColor = palette.color(selected ? QPalette::Highlight : QPalette::Base);
       option.widget->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter,
                                             option.widget);
     }
+  }
+};
+
+// Return, as Space, presses the focused button; none is the default button,
+// so Return elsewhere presses nothing.
+class Button : public QPushButton {
+ public:
+  using QPushButton::QPushButton;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+      click();
+      return;
+    }
+    QPushButton::keyPressEvent(event);
   }
 };
 
@@ -139,6 +173,7 @@ QListWidget* MakeList(const ListSpec& row, QWidget* parent) {
   list->setItemDelegate(new EntryDelegate(list));
   QPalette palette = list->palette();
   palette.setColor(QPalette::Text, ScreenColor(kListTextColor, palette));
+  palette.setColor(QPalette::Base, PartnerColor(kWindowColor, palette));
   list->setPalette(palette);
   for (std::string_view entry : row.entries) {
     auto* item = new QListWidgetItem(Text(entry), list);
@@ -149,7 +184,7 @@ QListWidget* MakeList(const ListSpec& row, QWidget* parent) {
 }
 
 QPushButton* MakeButton(const ButtonSpec& row, QWidget* parent) {
-  auto* button = new QPushButton(Text(row.caption), parent);
+  auto* button = new Button(Text(row.caption), parent);
   button->setObjectName(Text(row.name));
   button->setFont(ControlFont(9.75));
   button->setAutoDefault(false);

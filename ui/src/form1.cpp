@@ -127,6 +127,7 @@ void Form1::BuildText1() {
   text1_->setToolTip(Text(kText1Tooltip));
   QPalette palette = text1_->palette();
   palette.setColor(QPalette::Text, ScreenColor(kResultColor, palette));
+  palette.setColor(QPalette::Base, PartnerColor(kWindowColor, palette));
   text1_->setPalette(palette);
   text1_->setGeometry(kText1Box.Pixels());
 }

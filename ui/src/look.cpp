@@ -4,6 +4,7 @@
 #include "stripewise_ui/look.h"
 
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <QImageReader>
 #include <QPixmap>
 #include <cmath>
@@ -36,6 +37,23 @@ QColor ScreenColor(ColorValue value, const QPalette& palette) {
     case 0x0F:
     default:
       return palette.color(QPalette::Active, QPalette::Button);
+  }
+}
+
+QColor PartnerColor(ColorValue system, const QPalette& palette) {
+  // The theme is the platform's palette, whatever this control's ground.
+  const QPalette theme = QGuiApplication::palette();
+  const bool dark = theme.color(QPalette::Active, QPalette::Window).lightness() <
+                    theme.color(QPalette::Active, QPalette::WindowText).lightness();
+  if (!dark) return ScreenColor(system, palette);
+  switch (system & 0xFF) {
+    case 0x05:
+      return Qt::white;  // window background
+    case 0x08:
+    case 0x12:
+      return Qt::black;  // window and button text
+    default:
+      return QColor(0xF0, 0xF0, 0xF0);  // button face and menu
   }
 }
 

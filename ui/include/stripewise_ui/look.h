@@ -34,6 +34,12 @@ inline constexpr ColorValue kButtonTextColor = 0x80000012;  // button text
 // 0x800000nn from the palette.
 QColor ScreenColor(ColorValue value, const QPalette& palette);
 
+// A system colour paired with a colour the design fixes (dark-blue entries
+// on the window colour, a white ground behind the platform's text): the
+// platform's colour under a light theme, and under a dark one the light
+// colour the design was drawn with, so that the pair stays readable.
+QColor PartnerColor(ColorValue system, const QPalette& palette);
+
 // The font face every control uses.
 inline constexpr const char* kFontFace = "Verdana";
 
