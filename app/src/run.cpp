@@ -49,7 +49,6 @@ int Main(int argc, char** argv, const std::function<void(ui::Program&)>& started
   QApplication::setApplicationName("Stripewise");
   QApplication::setApplicationVersion(STRIPEWISE_VERSION);
   QGuiApplication::setDesktopFileName(STRIPEWISE_APP_ID);  // names the icon on Wayland
-  QApplication::setWindowIcon(ui::AppIcon());
   ui::RegisterFontFallback();
   ui::Program program;
   if (started) started(program);

@@ -176,6 +176,70 @@ TEST(RealProgram, ConvertsOnceAndEndsWithExitCodeZeroWhenClosed) {
   EXPECT_EQ(SessionBusProcesses(), buses) << "a session bus the program started is left running";
 }
 
+// Under a real window manager: each window centred by its outer frame on the
+// work area, the About window an ordinary window of its own without an icon,
+// the two stacking as the user activates them, and a window too large for
+// the screen placed at its corner rather than off it.
+TEST(RealProgram, UnderAWindowManagerWindowsAreCentredStandAloneAndStackIndependently) {
+  x11::Display display;
+  ASSERT_TRUE(display.WaitForWindowManager(10000));
+  const std::vector<std::string> mine = {"QT_QPA_PLATFORM", "QT_SCALE_FACTOR"};
+  Child program({}, mine);
+  const auto main = display.WaitForWindow("Stripewise v2.0", 15000);
+  ASSERT_TRUE(main.has_value()) << program.Stderr();
+  ClickAt(display.Geometry(*main), {397, 317});  // "About"
+  const auto about = display.WaitForWindow("About", 5000);
+  ASSERT_TRUE(about.has_value());
+  EXPECT_TRUE(display.Property(*about, "WM_TRANSIENT_FOR").empty());
+  EXPECT_EQ(display.Property(*about, "_NET_WM_WINDOW_TYPE"),
+            std::vector<std::uint32_t>{display.Atom("_NET_WM_WINDOW_TYPE_NORMAL")});
+  // The bulb in 16 and 32 pixels on the main window only (a window manager
+  // may give the About window an icon of its own).
+  const auto bulb = display.Property(*main, "_NET_WM_ICON");
+  ASSERT_EQ(bulb.size(), 16u * 16 + 2 + 32 * 32 + 2);
+  EXPECT_NE(display.Property(*about, "_NET_WM_ICON"), bulb);
+
+  const auto work = display.Property(0, "_NET_WORKAREA");
+  ASSERT_GE(work.size(), 4u);
+  const QRect area(static_cast<int>(work[0]), static_cast<int>(work[1]), static_cast<int>(work[2]),
+                   static_cast<int>(work[3]));
+  const auto frame = [&display](std::uint32_t window) {
+    const auto e = display.Property(window, "_NET_FRAME_EXTENTS");  // left, right, top, bottom
+    return e.size() == 4
+               ? display.Geometry(window).adjusted(-static_cast<int>(e[0]), -static_cast<int>(e[2]),
+                                                   static_cast<int>(e[1]), static_cast<int>(e[3]))
+               : QRect();
+  };
+  for (const std::uint32_t window : {*main, *about}) {
+    const QPoint off = frame(window).center() - area.center();
+    EXPECT_LE(std::max(std::abs(off.x()), std::abs(off.y())), 1) << off.x() << "," << off.y();
+  }
+
+  const auto on_top = [&display, &main, &about] {
+    const auto stack = display.Property(0, "_NET_CLIENT_LIST_STACKING");  // bottom to top
+    const auto at = [&stack](std::uint32_t w) { return std::find(stack.begin(), stack.end(), w); };
+    return at(*main) > at(*about) ? *main : *about;
+  };
+  for (const std::uint32_t window : {*main, *about, *main}) {
+    Xdotool("windowactivate --sync " + std::to_string(window));
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    EXPECT_EQ(on_top(), window) << (window == *main ? "main window" : "About window");
+  }
+  display.Close(*main);
+  EXPECT_EQ(program.Wait(10000), 0) << program.Stderr();
+
+  Child large({}, mine, {"QT_SCALE_FACTOR=2"});  // 1070 x 868 pixels on a 1024 x 768 screen
+  const auto big = display.WaitForWindow("Stripewise v2.0", 15000);
+  ASSERT_TRUE(big.has_value()) << large.Stderr();
+  std::this_thread::sleep_for(std::chrono::milliseconds(200));
+  // At its corner, within the one screen pixel that logical pixels can miss.
+  const QPoint corner = frame(*big).topLeft() - area.topLeft();
+  EXPECT_TRUE(corner.x() >= 0 && corner.x() <= 1 && corner.y() >= 0 && corner.y() <= 1)
+      << corner.x() << "," << corner.y();
+  display.Close(*big);
+  EXPECT_EQ(large.Wait(10000), 0);
+}
+
 // What the command line and the environment get, without a window.
 struct Answer {
   std::vector<std::string> args;

@@ -52,23 +52,28 @@ Display::~Display() { xcb_disconnect(connection_->c); }
 
 std::optional<std::uint32_t> Display::WaitForWindow(const QString& title, int timeout_ms) {
   xcb_connection_t* c = connection_->c;
-  const xcb_atom_t net_wm_name = Atom(c, "_NET_WM_NAME");
-  const xcb_atom_t utf8 = Atom(c, "UTF8_STRING");
+  const xcb_atom_t net_wm_name = x11::Atom(c, "_NET_WM_NAME");
+  const xcb_atom_t utf8 = x11::Atom(c, "UTF8_STRING");
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeout_ms);
   while (std::chrono::steady_clock::now() < deadline) {
+    // The window manager's clients, else the root's children on a bare server.
+    std::vector<std::uint32_t> children = Property(0, "_NET_CLIENT_LIST");
     auto tree = Own(xcb_query_tree_reply(c, xcb_query_tree(c, connection_->root), nullptr));
-    const xcb_window_t* children = tree ? xcb_query_tree_children(tree.get()) : nullptr;
-    for (int i = 0; tree && i < xcb_query_tree_children_length(tree.get()); ++i) {
-      auto attributes = Own(
-          xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, children[i]), nullptr));
+    if (children.empty() && tree) {
+      const xcb_window_t* all = xcb_query_tree_children(tree.get());
+      children.assign(all, all + xcb_query_tree_children_length(tree.get()));
+    }
+    for (const std::uint32_t child : children) {
+      auto attributes =
+          Own(xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, child), nullptr));
       if (!attributes || attributes->map_state != XCB_MAP_STATE_VIEWABLE) continue;
       auto name = Own(xcb_get_property_reply(
-          c, xcb_get_property(c, 0, children[i], net_wm_name, utf8, 0, 1024), nullptr));
+          c, xcb_get_property(c, 0, child, net_wm_name, utf8, 0, 1024), nullptr));
       if (!name) continue;
       const QString found =
           QString::fromUtf8(static_cast<const char*>(xcb_get_property_value(name.get())),
                             xcb_get_property_value_length(name.get()));
-      if (found == title) return children[i];
+      if (found == title) return child;
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
   }
@@ -98,14 +103,36 @@ QImage Display::Grab(std::uint32_t window) {
   return view.copy();  // the reply's memory goes with it
 }
 
+std::uint32_t Display::Atom(const char* name) { return x11::Atom(connection_->c, name); }
+
+std::vector<std::uint32_t> Display::Property(std::uint32_t window, const char* name) {
+  xcb_connection_t* c = connection_->c;
+  auto reply = Own(
+      xcb_get_property_reply(c,
+                             xcb_get_property(c, 0, window == 0 ? connection_->root : window,
+                                              Atom(name), XCB_GET_PROPERTY_TYPE_ANY, 0, 1 << 20),
+                             nullptr));
+  if (!reply || reply->format != 32) return {};
+  const auto* data = static_cast<const std::uint32_t*>(xcb_get_property_value(reply.get()));
+  return {data, data + xcb_get_property_value_length(reply.get()) / 4};
+}
+
+bool Display::WaitForWindowManager(int timeout_ms) {
+  for (int waited = 0; waited < timeout_ms; waited += 50) {
+    if (!Property(0, "_NET_SUPPORTING_WM_CHECK").empty()) return true;
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
+  return false;
+}
+
 void Display::Close(std::uint32_t window) {
   xcb_connection_t* c = connection_->c;
   xcb_client_message_event_t event{};
   event.response_type = XCB_CLIENT_MESSAGE;
   event.format = 32;
   event.window = window;
-  event.type = Atom(c, "WM_PROTOCOLS");
-  event.data.data32[0] = Atom(c, "WM_DELETE_WINDOW");
+  event.type = x11::Atom(c, "WM_PROTOCOLS");
+  event.data.data32[0] = x11::Atom(c, "WM_DELETE_WINDOW");
   event.data.data32[1] = XCB_CURRENT_TIME;
   xcb_send_event(c, 0, window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&event));
   xcb_flush(c);

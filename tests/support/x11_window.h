@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace stripewise::x11 {
 
@@ -33,6 +34,16 @@ class Display {
 
   // Asks the window to close, as its close box does.
   void Close(std::uint32_t window);
+
+  // The 32-bit values of a property of a window (0 for the root window);
+  // empty when it is not set.
+  std::vector<std::uint32_t> Property(std::uint32_t window, const char* name);
+
+  // The atom of a name.
+  std::uint32_t Atom(const char* name);
+
+  // Whether a window manager runs, waiting up to `timeout_ms` for one.
+  bool WaitForWindowManager(int timeout_ms);
 
  private:
   struct Connection;

@@ -127,10 +127,14 @@ TEST_F(Form2Test, ClosingTheMainWindowClosesBothAndEndsTheProgram) {
   EXPECT_EQ(AboutWindows(), 0);
 }
 
-TEST_F(Form2Test, IsAFixedToolWindowWithOnlyACloseBox) {
+// A window of its own, not a tool window tied to the main one, with only a
+// close box and no icon, while the main window keeps the bulb.
+TEST_F(Form2Test, IsAFixedWindowOfItsOwnWithOnlyACloseBoxAndNoIcon) {
   Form2* about = OpenAbout();
   const Qt::WindowFlags flags = about->windowFlags();
-  EXPECT_EQ(flags & Qt::WindowType_Mask, Qt::Tool);
+  EXPECT_EQ(flags & Qt::WindowType_Mask, Qt::Window);
+  EXPECT_TRUE(about->windowIcon().isNull());
+  EXPECT_FALSE(MainWindow().windowIcon().isNull());
   EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
   EXPECT_FALSE(flags & Qt::WindowMinimizeButtonHint);
   EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);

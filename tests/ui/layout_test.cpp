@@ -308,14 +308,27 @@ TEST(Contrast, TextsWithOneFixedColourStayReadableUnderLightAndDarkThemes) {
   QApplication::setPalette(light);
 }
 
+// Centred by the outer frame on the free area of the screen; a window larger
+// than that area starts at its top-left corner on that side, never off it.
 TEST_F(LayoutTest, BothWindowsOpenCentredOnTheScreenAndTheAboutWindowAgainAfterAMove) {
-  const QPoint centre = Main().screen()->availableGeometry().center();
-  for (int opening = 0; opening < 2; ++opening) {
-    for (QWidget* window : {&Main(), &About()}) {
-      const QPoint off = window->frameGeometry().center() - centre;
-      EXPECT_LE(std::max(std::abs(off.x()), std::abs(off.y())), 2)
-          << window->objectName().toStdString();
+  const QRect area = Main().screen()->availableGeometry();
+  const auto expect_placed = [&](const QWidget& window) {
+    const QRect frame = window.frameGeometry();
+    const std::string name = window.objectName().toStdString();
+    if (frame.width() >= area.width()) {
+      EXPECT_EQ(frame.left(), area.left()) << name;
+    } else {
+      EXPECT_LE(std::abs(frame.center().x() - area.center().x()), 1) << name;
     }
+    if (frame.height() >= area.height()) {
+      EXPECT_EQ(frame.top(), area.top()) << name;
+    } else {
+      EXPECT_LE(std::abs(frame.center().y() - area.center().y()), 1) << name;
+    }
+  };
+  expect_placed(Main());
+  for (int opening = 0; opening < 2; ++opening) {
+    expect_placed(About());
     About().move(About().pos() + QPoint(40, 30));
     About().close();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -4,13 +4,11 @@
 #include "stripewise_ui/build.h"
 
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 #include <QStyledItemDelegate>
 #include <algorithm>
 
@@ -193,14 +191,6 @@ QPushButton* MakeButton(const ButtonSpec& row, QWidget* parent) {
   button->setAccessibleName(Text(row.accessible_name));
   button->setGeometry(row.box.Pixels());
   return button;
-}
-
-void CentreOnScreen(QWidget* window) {
-  const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-  if (screen == nullptr) return;
-  QRect frame = window->frameGeometry();
-  frame.moveCenter(screen->availableGeometry().center());
-  window->move(frame.topLeft());
 }
 
 }  // namespace stripewise::ui

@@ -57,7 +57,9 @@ constexpr TwipBox kForm2Client{0, 0, 5835, 4635};
 }  // namespace
 
 Form2::Form2()
-    : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+    // A window of its own with only a close box: no owner, so that it and the
+    // main window stack independently, whichever the user activates.
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint) {
   setObjectName("Form2");
   setWindowTitle("About");

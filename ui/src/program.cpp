@@ -3,7 +3,7 @@
 
 #include "stripewise_ui/program.h"
 
-#include "stripewise_ui/build.h"
+#include "stripewise_ui/placement.h"
 
 namespace stripewise::ui {
 
@@ -14,14 +14,14 @@ Program::Program(MessageBoxes* boxes) : form1_(std::make_unique<Form1>(boxes)) {
 
 void Program::Start() {
   form1_->Form_Load();
-  CentreOnScreen(form1_.get());
+  CentreOnScreen(form1_.get(), form1_->screen());
   form1_->show();
 }
 
 void Program::ShowAbout() {
   if (form2_.isNull()) {
     form2_ = new Form2;  // deletes itself when closed, which empties the reference
-    CentreOnScreen(form2_);
+    CentreOnScreen(form2_, form1_->screen());  // the screen of the main window
   }
   form2_->show();
   form2_->raise();

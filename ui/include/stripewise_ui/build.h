@@ -28,7 +28,4 @@ QPushButton* MakeButton(const ButtonSpec& row, QWidget* parent);
 // A text of the tables as a QString.
 QString Text(std::string_view text);
 
-// Moves a top-level window to the centre of its screen.
-void CentreOnScreen(QWidget* window);
-
 }  // namespace stripewise::ui
