@@ -32,23 +32,42 @@ void ShapeWidget::SetFill(ColorValue fill) {
   update();
 }
 
+// The box the outline runs along: at whole scale factors the widget's own
+// pixels; at fractional ones, half a screen pixel inside the screen pixels
+// this widget owns, so that no side falls between two pixels and is lost.
+QRectF ShapeWidget::OutlineBox() const {
+  const double scale = devicePixelRatioF();
+  const QRect box = rect().adjusted(0, 0, -1, -1);  // the outline lies inside the box
+  if (scale == std::floor(scale)) return box;
+  const QPointF from = QPointF(mapTo(window(), QPoint(0, 0))) * scale;
+  const QPointF to = QPointF(mapTo(window(), QPoint(width(), height()))) * scale;
+  const auto inside = [scale](double first, double edge) { return (edge - first) / scale; };
+  const double half = 0.5 / scale;
+  return {QPointF(inside(from.x(), std::ceil(from.x())) + half,
+                  inside(from.y(), std::ceil(from.y())) + half),
+          QPointF(inside(from.x(), std::floor(to.x())) - half,
+                  inside(from.y(), std::floor(to.y())) - half)};
+}
+
 void ShapeWidget::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.setPen(QPen(ScreenColor(outline_, palette()), 1));
+  QPen pen(ScreenColor(outline_, palette()), 1);
+  pen.setCosmetic(devicePixelRatioF() != std::floor(devicePixelRatioF()));  // one screen pixel
+  painter.setPen(pen);
   painter.setBrush(fill_ ? QBrush(ScreenColor(*fill_, palette())) : QBrush(Qt::NoBrush));
-  const QRect box = rect().adjusted(0, 0, -1, -1);  // the outline lies inside the box
+  const QRectF box = OutlineBox();
   switch (kind_) {
     case ShapeKind::Rectangle:
       painter.drawRect(box);
       break;
     case ShapeKind::Oval:
       painter.setRenderHint(QPainter::Antialiasing);
-      painter.drawEllipse(QRectF(box).adjusted(0.5, 0.5, -0.5, -0.5));
+      painter.drawEllipse(box.adjusted(0.5, 0.5, -0.5, -0.5));
       break;
     case ShapeKind::RoundedRectangle: {
       const double radius = std::min(box.width(), box.height()) / 6.0;
       painter.setRenderHint(QPainter::Antialiasing);
-      painter.drawRoundedRect(QRectF(box).adjusted(0.5, 0.5, -0.5, -0.5), radius, radius);
+      painter.drawRoundedRect(box.adjusted(0.5, 0.5, -0.5, -0.5), radius, radius);
       break;
     }
   }

@@ -30,6 +30,8 @@ class ShapeWidget : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  QRectF OutlineBox() const;
+
   ShapeKind kind_;
   ColorValue outline_;
   std::optional<ColorValue> fill_;
