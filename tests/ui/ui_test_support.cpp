@@ -15,13 +15,19 @@
 
 namespace stripewise::ui::testing {
 
-std::vector<SeenBox> AnswerBoxes(const std::function<void()>& action) {
+std::vector<SeenBox> AnswerBoxes(const std::function<void()>& action, bool* roomy) {
   std::vector<SeenBox> seen;
   QTimer answerer;
   answerer.setInterval(5);
-  QObject::connect(&answerer, &QTimer::timeout, [&seen] {
+  QObject::connect(&answerer, &QTimer::timeout, [&seen, roomy] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (box == nullptr || !box->isVisible()) return;
+    // A title bar's icon and three buttons take about 100 pixels beside the title.
+    QFont bold = box->font();
+    bold.setBold(true);
+    if (roomy && box->width() < QFontMetrics(bold).horizontalAdvance(box->windowTitle()) + 100) {
+      *roomy = false;
+    }
     seen.push_back(
         {box->windowTitle(), box->text(), box->icon(), static_cast<int>(box->buttons().size())});
     QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);

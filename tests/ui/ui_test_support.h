@@ -31,8 +31,9 @@ struct SeenBox {
 };
 
 // Runs `action`, answering with OK every modal message box it opens, and
-// returns the boxes seen.
-std::vector<SeenBox> AnswerBoxes(const std::function<void()>& action);
+// returns the boxes seen; `roomy`, when given, is cleared if a box is too
+// narrow for a title bar to show its whole title.
+std::vector<SeenBox> AnswerBoxes(const std::function<void()>& action, bool* roomy = nullptr);
 
 // The named child of a window, failing the test when it is missing.
 template <typename T>
