@@ -14,6 +14,7 @@
 #include <QSignalBlocker>
 
 #include "stripewise_ui/build.h"
+#include "stripewise_ui/form2.h"
 #include "stripewise_ui/graphics.h"
 #include "stripewise_ui/layout.h"
 #include "stripewise_ui/look.h"
@@ -171,6 +172,8 @@ void Form1::ConnectUserActions() {
           [this](const QString& text) { record_.UserTyped(text.toStdString()); });
   connect(buttons_[0], &QPushButton::clicked, this, [this] { Command1_Click(record_, *boxes_); });
   connect(buttons_[1], &QPushButton::clicked, this, [this] { Command2_Click(record_, *boxes_); });
+  // The About picture is read while "About" is held down, before the click.
+  connect(buttons_[2], &QPushButton::pressed, this, &Form2::PreparePicture);
   connect(buttons_[2], &QPushButton::clicked, this, &Form1::Command3_Click);
 }
 

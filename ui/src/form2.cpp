@@ -54,7 +54,21 @@ const GraphicSpec kLabels[] = {
 constexpr TwipBox kImage1Box{120, 1680, 1575, 2055};
 constexpr TwipBox kForm2Client{0, 0, 5835, 4635};
 
+// The About picture, read as JPEG by name so that only the JPEG plugin loads,
+// and only when first wanted: not at start.
+const QImage& Picture() {
+  static const QImage kPicture = [] {
+    EnsureResources();
+    QImageReader reader(":/stripewise/about.jpg", "jpeg");
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+  }();
+  return kPicture;
+}
+
 }  // namespace
+
+void Form2::PreparePicture() { (void)Picture(); }
 
 Form2::Form2()
     // A window of its own with only a close box: no owner, so that it and the
@@ -72,11 +86,7 @@ Form2::Form2()
   for (const GraphicSpec& row : kLabels) MakeGraphic(row, this, kWhite);
   auto* image = new QLabel(this);
   image->setObjectName("Image1");
-  EnsureResources();
-  // Read as JPEG by name, so that only the JPEG plugin is loaded.
-  QImageReader reader(":/stripewise/about.jpg", "jpeg");
-  reader.setAutoDetectImageFormat(false);
-  image->setPixmap(QPixmap::fromImage(reader.read()));
+  image->setPixmap(QPixmap::fromImage(Picture()));
   image->setScaledContents(true);
   image->setGeometry(kImage1Box.Pixels());
 }

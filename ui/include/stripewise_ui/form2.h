@@ -15,6 +15,10 @@ class Form2 : public QWidget {
 
  public:
   Form2();
+
+  // Reads the picture ahead, once for the program's life, so that a window
+  // opening later shows it at once.
+  static void PreparePicture();
 };
 
 }  // namespace stripewise::ui
