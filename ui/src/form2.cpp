@@ -3,7 +3,6 @@
 
 #include "stripewise_ui/form2.h"
 
-#include <QImageReader>
 #include <QLabel>
 #include <QPixmap>
 
@@ -57,12 +56,7 @@ constexpr TwipBox kForm2Client{0, 0, 5835, 4635};
 // The About picture, read as JPEG by name so that only the JPEG plugin loads,
 // and only when first wanted: not at start.
 const QImage& Picture() {
-  static const QImage kPicture = [] {
-    EnsureResources();
-    QImageReader reader(":/stripewise/about.jpg", "jpeg");
-    reader.setAutoDetectImageFormat(false);
-    return reader.read();
-  }();
+  static const QImage kPicture = ReadResource(":/stripewise/about.jpg", "jpeg");
   return kPicture;
 }
 

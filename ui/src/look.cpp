@@ -70,15 +70,17 @@ void EnsureResources() {
   (void)kRegistered;
 }
 
-QIcon AppIcon() {
+QImage ReadResource(const char* path, const char* format) {
   EnsureResources();
-  QIcon icon;
+  QImageReader reader(path, format);
+  reader.setAutoDetectImageFormat(false);
+  return reader.read();
+}
+
+QIcon AppIcon() {
+  QIcon icon;  // Qt's own PNG reader: no image plugin at start
   for (const char* file : {":/stripewise/bulb-16.png", ":/stripewise/bulb-32.png"}) {
-    // Read by Qt's own PNG reader alone: asked to detect the format, Qt would
-    // load every image format plugin at start to ask each one first.
-    QImageReader reader(file, "png");
-    reader.setAutoDetectImageFormat(false);
-    icon.addPixmap(QPixmap::fromImage(reader.read()));
+    icon.addPixmap(QPixmap::fromImage(ReadResource(file, "png")));
   }
   return icon;
 }

@@ -10,6 +10,7 @@
 #include <QColor>
 #include <QFont>
 #include <QIcon>
+#include <QImage>
 #include <QPalette>
 #include <QRect>
 
@@ -50,6 +51,10 @@ QFont ControlFont(double points, bool bold = false, bool underline = false);
 
 // Makes the icon and the About picture available as :/stripewise/...
 void EnsureResources();
+
+// An image of the resources, read by the reader of its named format alone:
+// asked to detect the format, Qt would load every image plugin to ask each.
+QImage ReadResource(const char* path, const char* format);
 
 // The program's icon, a lit light bulb, in 16 and 32 pixels.
 QIcon AppIcon();
