@@ -12,7 +12,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QScreen>
-#include <QtTest>
 #include <cmath>
 #include <map>
 
