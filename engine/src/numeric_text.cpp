@@ -305,12 +305,6 @@ double Decimal::Value() const {
 
 std::string NumberText(double value) { return std::string(NumberTextBuffer(value).View()); }
 
-std::string IntegerText(std::int64_t value) {
-  std::array<char, 24> buf;
-  const auto result = std::to_chars(buf.data(), buf.data() + buf.size(), value);
-  return std::string(buf.data(), result.ptr);
-}
-
 namespace {
 
 template <typename Int>
@@ -331,15 +325,8 @@ std::int32_t TextToInt32(std::string_view text) { return TextToInteger<std::int3
 
 double IntegerPart(double value) { return std::floor(value); }
 
-double RoundToTenth(double value) {
-  return CheckedDiv(std::nearbyint(CheckedMul(value, 10.0)), 10.0);
-}
-
-double PowerOfTen(int exponent) {
-  static constexpr std::array<double, 10> kPowers = {1e0, 1e1, 1e2, 1e3, 1e4,
-                                                     1e5, 1e6, 1e7, 1e8, 1e9};
-  if (exponent < 0 || exponent > 9) throw RuntimeError(ErrorKind::InvalidArgument);
-  return kPowers[static_cast<std::size_t>(exponent)];
+Decimal RoundToTenth(double value) {
+  return {static_cast<std::int64_t>(std::nearbyint(CheckedMul(value, 10.0))), -1};
 }
 
 // The IEEE flags are derived from the operands and the result rather than read

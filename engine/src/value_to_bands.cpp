@@ -62,10 +62,8 @@ Coding FourCharacters(Form1Record& form, std::string_view t, double v) {
   if (v < 0.1) return {0, Digit(LastChar(t)), kSilver, NewText::Normalised};
   if (v < 1) return {Digit(NthChar(t, 3)), Digit(LastChar(t)), kSilver, NewText::Normalised};
   if (v < 10) {
-    // Rounded to one decimal as RoundToTenth rounds, kept as tenths.
-    const auto tenths = static_cast<std::int64_t>(std::nearbyint(CheckedMul(v, 10.0)));
     std::string& reduced = FormTexts(form).ReducedText;
-    reduced = NumberTextBuffer(Decimal{tenths, -1});
+    reduced = NumberTextBuffer(RoundToTenth(v));
     return Tenths(reduced);
   }
   if (v < 100) {

@@ -54,9 +54,6 @@ class NumberTextBuffer {
   std::size_t size_;
 };
 
-// Decimal digits of an integer with a leading minus sign for negatives.
-std::string IntegerText(std::int64_t value);
-
 // A text holding one decimal integer (optional sign, digits, nothing else)
 // as a small integer. Throws TypeMismatch for anything else, including the
 // empty text, and Overflow outside -32768..32767.
@@ -68,12 +65,10 @@ std::int32_t TextToInt32(std::string_view text);
 // The largest whole number not greater than the value.
 double IntegerPart(double value);
 
-// The value rounded to one decimal: times 10, to the nearest whole number
-// with an exact half going to the even neighbour, divided by 10.
-double RoundToTenth(double value);
-
-// 10 to a whole exponent from 0 to 9, exact. Throws InvalidArgument outside.
-double PowerOfTen(int exponent);
+// The value rounded to one decimal, kept exact as a number of tenths: times
+// 10, to the nearest whole number with an exact half going to the even
+// neighbour.
+Decimal RoundToTenth(double value);
 
 // Products and quotients whose floating-point status is tested: an invalid
 // operation, a division by zero or an overflow throws; underflow and inexact
