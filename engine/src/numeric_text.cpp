@@ -13,6 +13,11 @@
 namespace stripewise {
 namespace {
 
+// The powers of ten that a double holds exactly.
+constexpr std::array<double, 23> kPowersOfTen = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                 1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                                 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
 // Blanks, tabs and line feeds count for nothing anywhere in a number text.
 bool IsIgnored(char c) { return c == ' ' || c == '\t' || c == '\n'; }
 
@@ -127,14 +132,13 @@ void ReadMantissa(Reader& in, DecimalText& num) {
 // Up to 15 significant digits and a power of ten that a double holds exactly:
 // one multiplication or division then rounds correctly.
 bool ExactValue(const DecimalText& num, double& value) {
-  static constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                       1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                       1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
   if (num.significant > 15) return false;
   const long power = num.exponent - num.fraction_digits;
-  if (power < -22 || power > 22) return false;
+  const auto exact = static_cast<long>(kPowersOfTen.size());
+  if (power <= -exact || power >= exact) return false;
   const auto m = static_cast<double>(num.mantissa);
-  value = power >= 0 ? m * kPowers[power] : m / kPowers[-power];
+  const double scale = kPowersOfTen[static_cast<std::size_t>(power < 0 ? -power : power)];
+  value = power >= 0 ? m * scale : m / scale;
   return true;
 }
 
@@ -219,13 +223,13 @@ std::size_t LayOut(bool negative, std::string_view digits, int exponent, char* o
 // inside half a step of the 15-digit grid. The smallest k gives it without
 // trailing zeros.
 bool ShortDecimal(double value, char* out, std::size_t& size) {
-  static constexpr double kPowers[] = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8};
   const double magnitude = std::fabs(value);
   if (!std::isnormal(magnitude) || magnitude >= 1e15 || magnitude < 1e-8) return false;
   for (int k = 0; k < 9; ++k) {
-    const double m = std::nearbyint(magnitude * kPowers[k]);
+    const double scale = kPowersOfTen[static_cast<std::size_t>(k)];
+    const double m = std::nearbyint(magnitude * scale);
     if (m >= 1e15) return false;
-    if (m / kPowers[k] != magnitude) continue;
+    if (m / scale != magnitude) continue;
     char digits[20];
     const auto end =
         std::to_chars(digits, digits + sizeof digits, static_cast<std::uint64_t>(m)).ptr;
@@ -293,13 +297,10 @@ std::optional<Decimal> PlainDecimal(std::string_view text) {
 }
 
 double Decimal::Value() const {
-  static constexpr std::array<double, 23> kPowers = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                                     1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                                     1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
   // Both operands are exact, and one correctly rounded operation gives the
   // nearest double.
   const auto m = static_cast<double>(mantissa);
-  const auto scale = kPowers[static_cast<std::size_t>(power < 0 ? -power : power)];
+  const auto scale = kPowersOfTen[static_cast<std::size_t>(power < 0 ? -power : power)];
   return power < 0 ? m / scale : m * scale;
 }
 
