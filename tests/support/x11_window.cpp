@@ -3,7 +3,7 @@
 
 #include "x11_window.h"
 
-#include <xcb/xcb.h>
+#include <stripewise_ui/xcb.h>
 
 #include <chrono>
 #include <cstdlib>
@@ -13,23 +13,8 @@
 #include <vector>
 
 namespace stripewise::x11 {
-namespace {
 
-template <typename T>
-using Reply = std::unique_ptr<T, decltype(&std::free)>;
-
-template <typename T>
-Reply<T> Own(T* reply) {
-  return Reply<T>(reply, &std::free);
-}
-
-xcb_atom_t Atom(xcb_connection_t* c, const char* name) {
-  auto reply = Own(xcb_intern_atom_reply(
-      c, xcb_intern_atom(c, 0, static_cast<std::uint16_t>(std::strlen(name)), name), nullptr));
-  return reply ? reply->atom : static_cast<xcb_atom_t>(XCB_ATOM_NONE);
-}
-
-}  // namespace
+using xcb::Own;
 
 struct Display::Connection {
   xcb_connection_t* c = nullptr;
@@ -50,10 +35,11 @@ Display::Display() : connection_(std::make_unique<Connection>()) {
 
 Display::~Display() { xcb_disconnect(connection_->c); }
 
-std::optional<std::uint32_t> Display::WaitForWindow(const QString& title, int timeout_ms) {
+std::optional<std::uint32_t> Display::WaitForWindow(const QString& title, int timeout_ms,
+                                                    std::uint32_t other) {
   xcb_connection_t* c = connection_->c;
-  const xcb_atom_t net_wm_name = x11::Atom(c, "_NET_WM_NAME");
-  const xcb_atom_t utf8 = x11::Atom(c, "UTF8_STRING");
+  const xcb_atom_t net_wm_name = xcb::Atom(c, "_NET_WM_NAME");
+  const xcb_atom_t utf8 = xcb::Atom(c, "UTF8_STRING");
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeout_ms);
   while (std::chrono::steady_clock::now() < deadline) {
     // The window manager's clients, else the root's children on a bare server.
@@ -73,7 +59,7 @@ std::optional<std::uint32_t> Display::WaitForWindow(const QString& title, int ti
       const QString found =
           QString::fromUtf8(static_cast<const char*>(xcb_get_property_value(name.get())),
                             xcb_get_property_value_length(name.get()));
-      if (found == title) return child;
+      if (found == title && child != other) return child;
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
   }
@@ -103,18 +89,10 @@ QImage Display::Grab(std::uint32_t window) {
   return view.copy();  // the reply's memory goes with it
 }
 
-std::uint32_t Display::Atom(const char* name) { return x11::Atom(connection_->c, name); }
+std::uint32_t Display::Atom(const char* name) { return xcb::Atom(connection_->c, name); }
 
 std::vector<std::uint32_t> Display::Property(std::uint32_t window, const char* name) {
-  xcb_connection_t* c = connection_->c;
-  auto reply = Own(
-      xcb_get_property_reply(c,
-                             xcb_get_property(c, 0, window == 0 ? connection_->root : window,
-                                              Atom(name), XCB_GET_PROPERTY_TYPE_ANY, 0, 1 << 20),
-                             nullptr));
-  if (!reply || reply->format != 32) return {};
-  const auto* data = static_cast<const std::uint32_t*>(xcb_get_property_value(reply.get()));
-  return {data, data + xcb_get_property_value_length(reply.get()) / 4};
+  return xcb::Property32(connection_->c, window == 0 ? connection_->root : window, Atom(name));
 }
 
 bool Display::WaitForWindowManager(int timeout_ms) {
@@ -131,8 +109,8 @@ void Display::Close(std::uint32_t window) {
   event.response_type = XCB_CLIENT_MESSAGE;
   event.format = 32;
   event.window = window;
-  event.type = x11::Atom(c, "WM_PROTOCOLS");
-  event.data.data32[0] = x11::Atom(c, "WM_DELETE_WINDOW");
+  event.type = xcb::Atom(c, "WM_PROTOCOLS");
+  event.data.data32[0] = xcb::Atom(c, "WM_DELETE_WINDOW");
   event.data.data32[1] = XCB_CURRENT_TIME;
   xcb_send_event(c, 0, window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&event));
   xcb_flush(c);

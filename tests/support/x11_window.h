@@ -23,8 +23,10 @@ class Display {
   Display(const Display&) = delete;
   Display& operator=(const Display&) = delete;
 
-  // The window with this title, waiting up to `timeout_ms` for it to be mapped.
-  std::optional<std::uint32_t> WaitForWindow(const QString& title, int timeout_ms);
+  // The window with this title, other than `other`, waiting up to
+  // `timeout_ms` for it to be mapped.
+  std::optional<std::uint32_t> WaitForWindow(const QString& title, int timeout_ms,
+                                             std::uint32_t other = 0);
 
   // The window's client area in root coordinates.
   QRect Geometry(std::uint32_t window);

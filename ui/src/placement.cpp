@@ -4,7 +4,6 @@
 #include "stripewise_ui/placement.h"
 
 #include <QtGui/qguiapplication_platform.h>
-#include <xcb/xcb.h>
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -17,28 +16,13 @@
 #include <memory>
 #include <thread>
 
+#include "stripewise_ui/xcb.h"
+
 namespace stripewise::ui {
 namespace {
 
-template <typename T>
-std::unique_ptr<T, decltype(&std::free)> Own(T* reply) {
-  return {reply, &std::free};
-}
-
-xcb_atom_t Atom(xcb_connection_t* c, const char* name) {
-  auto reply = Own(xcb_intern_atom_reply(
-      c, xcb_intern_atom(c, 0, static_cast<std::uint16_t>(std::strlen(name)), name), nullptr));
-  return reply ? reply->atom : static_cast<xcb_atom_t>(XCB_ATOM_NONE);
-}
-
-// The 32-bit values of a window property; empty when it is not set.
-std::vector<std::uint32_t> Values(xcb_connection_t* c, xcb_window_t window, xcb_atom_t property) {
-  auto reply = Own(xcb_get_property_reply(
-      c, xcb_get_property(c, 0, window, property, XCB_GET_PROPERTY_TYPE_ANY, 0, 1024), nullptr));
-  if (!reply || reply->format != 32) return {};
-  const auto* data = static_cast<const std::uint32_t*>(xcb_get_property_value(reply.get()));
-  return {data, data + xcb_get_property_value_length(reply.get()) / 4};
-}
+using xcb::Atom;
+using xcb::Property32;
 
 // Asks the window manager, as EWMH provides, for the frame it will give the
 // window, and waits briefly for its answer. Nothing without a window manager
@@ -49,7 +33,7 @@ QMargins RequestedExtents(QWidget* window) {
   if (c == nullptr) return {};  // not on X11, or a platform without a connection
   const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
   const xcb_atom_t request = Atom(c, "_NET_REQUEST_FRAME_EXTENTS");
-  const auto supported = Values(c, root, Atom(c, "_NET_SUPPORTED"));
+  const auto supported = Property32(c, root, Atom(c, "_NET_SUPPORTED"));
   if (std::find(supported.begin(), supported.end(), request) == supported.end()) return {};
   const auto id = static_cast<xcb_window_t>(window->winId());
   const xcb_atom_t extents = Atom(c, "_NET_FRAME_EXTENTS");
@@ -63,7 +47,7 @@ QMargins RequestedExtents(QWidget* window) {
                  reinterpret_cast<const char*>(&event));
   xcb_flush(c);
   for (int waited = 0; waited < 200; waited += 5) {
-    const auto v = Values(c, id, extents);  // left, right, top, bottom
+    const auto v = Property32(c, id, extents);  // left, right, top, bottom
     if (v.size() == 4) {  // in the screen's pixels; the window works in logical ones
       const double scale = window->devicePixelRatioF();
       const auto logical = [scale](std::uint32_t pixels) { return qRound(pixels / scale); };
