@@ -13,21 +13,15 @@
 #include <string>
 #include <vector>
 
+#include "recording.h"
+
 namespace {
 
 using namespace stripewise;
 
-class CountingBoxes : public MessageBoxes {
- public:
-  void MsgBox(std::string_view, std::string_view, MsgBoxStyle) override { ++shown; }
-  int shown = 0;
-};
-
-class EffectLog : public Form1Observer {
- public:
-  void Written(Effect effect) override { effects.push_back(effect); }
-  std::vector<Effect> effects;
-};
+using testing::kFocus;
+using testing::kText1;
+using testing::Write;
 
 void Require(bool condition, const char* what, const std::string& text) {
   if (condition) return;
@@ -36,14 +30,14 @@ void Require(bool condition, const char* what, const std::string& text) {
 }
 
 // The writes of a complete run, from the first band to the last repaint.
-bool IsCompleteRun(const std::vector<Effect>& e, bool tolerance_selected) {
-  std::vector<Effect> expected = {Effect::List1, Effect::Shape2, Effect::List2, Effect::Shape3,
-                                  Effect::List3, Effect::Shape4, Effect::Text1, Effect::Text1};
-  if (tolerance_selected) expected.insert(expected.end(), {Effect::Label27, Effect::Shape5});
+bool IsCompleteRun(const std::vector<Write>& writes, bool tolerance_selected) {
+  std::vector<Write> expected = {ListId::List1, ShapeId::Shape2, ListId::List2, ShapeId::Shape3,
+                                 ListId::List3, ShapeId::Shape4, kText1,        kText1};
+  if (tolerance_selected) expected.insert(expected.end(), {LabelId::Label27, ShapeId::Shape5});
   expected.insert(expected.end(),
-                  {Effect::Label26, Effect::Label28, Effect::Label31, Effect::Label8,
-                   Effect::Label32, Effect::Shape2, Effect::Shape3, Effect::Shape4});
-  return e == expected;
+                  {LabelId::Label26, LabelId::Label28, LabelId::Label31, LabelId::Label8,
+                   LabelId::Label32, ShapeId::Shape2, ShapeId::Shape3, ShapeId::Shape4});
+  return writes == expected;
 }
 
 }  // namespace
@@ -56,18 +50,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Form1Record form;
   if (tolerance >= 0) form.SetListIndex(ListId::List4, static_cast<std::int16_t>(tolerance));
   form.SetText1(text);
-  CountingBoxes boxes;
-  EffectLog log;
+  testing::RecordingBoxes boxes;
+  testing::WriteLog log;
   form.SetObserver(&log);
   Command2_Click(form, boxes);
 
-  if (boxes.shown > 0) {
-    Require(boxes.shown == 1, "more than one message", text);
-    Require(
-        log.effects.empty() || (log.effects.size() == 1 && log.effects[0] == Effect::Text1Focus),
-        "a refusal wrote to the window", text);
+  if (!boxes.shown.empty()) {
+    Require(boxes.shown.size() == 1, "more than one message", text);
+    Require(log.writes.empty() || log.writes == std::vector<Write>{kFocus},
+            "a refusal wrote to the window", text);
   } else {
-    Require(IsCompleteRun(log.effects, tolerance >= 0), "a run stopped half-way", text);
+    Require(IsCompleteRun(log.writes, tolerance >= 0), "a run stopped half-way", text);
     Require(form.Text1().size() <= 11, "Text1 longer than 11 characters", text);
   }
   Require(form.ListIndex(ListId::List4) == tolerance, "the tolerance band changed", text);

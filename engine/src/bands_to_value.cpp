@@ -29,9 +29,9 @@ bool AnyBandMissing(const Form1Record& form) {
 // ten, 10^-1 for Gold and 10^-2 for Silver.
 Decimal Resistance(const Form1Record& form) {
   const std::int16_t multiplier = form.ListIndex(ListId::List3);
-  if (multiplier > 11) throw RuntimeError(ErrorKind::InvalidPosition);  // the list has 12
-  const int power = multiplier == 10 ? -1 : multiplier == 11 ? -2 : multiplier;
-  return {form.ListIndex(ListId::List1) * 10 + form.ListIndex(ListId::List2), power};
+  if (multiplier >= ListCount(ListId::List3)) throw RuntimeError(ErrorKind::InvalidPosition);
+  return {form.ListIndex(ListId::List1) * 10 + form.ListIndex(ListId::List2),
+          MultiplierPower(multiplier)};
 }
 
 // The results are kept as the exact decimals they are and each text is

@@ -8,34 +8,26 @@
 
 namespace stripewise {
 
-Effect EffectOf(ListId list) {
-  return static_cast<Effect>(static_cast<int>(Effect::List1) + static_cast<int>(list));
-}
-Effect EffectOf(LabelId label) {
-  return static_cast<Effect>(static_cast<int>(Effect::Label8) + static_cast<int>(label));
-}
-Effect EffectOf(ShapeId shape) {
-  return static_cast<Effect>(static_cast<int>(Effect::Shape2) + static_cast<int>(shape));
-}
-
-int ListCount(ListId list) {
+std::span<const std::string_view> ListEntries(ListId list) {
   switch (list) {
     case ListId::List1:
     case ListId::List2:
-      return static_cast<int>(kDigitEntries.size());
+      return kDigitEntries;
     case ListId::List3:
-      return static_cast<int>(kMultiplierEntries.size());
+      return kMultiplierEntries;
     case ListId::List4:
-      return static_cast<int>(kToleranceEntries.size());
+      break;
   }
-  return 0;
+  return kToleranceEntries;
 }
+
+int ListCount(ListId list) { return static_cast<int>(ListEntries(list).size()); }
 
 Form1Record::Form1Record() = default;
 
 void Form1Record::SetListIndex(ListId list, std::int16_t position) {
   Store(list, position);
-  Report(EffectOf(list));
+  if (observer_ != nullptr) observer_->ListWritten(list);
   RaiseClick(list);
 }
 
@@ -48,7 +40,7 @@ void Form1Record::UserTyped(std::string_view text) { text1_.assign(text); }
 
 void Form1Record::Store(ListId list, std::int16_t position) {
   if (position < -1 || position >= ListCount(list)) throw RuntimeError(ErrorKind::InvalidPosition);
-  list_index_[Slot(list)] = position;
+  list_index_[list] = position;
 }
 
 void Form1Record::RaiseClick(ListId list) {
@@ -70,26 +62,26 @@ void Form1Record::RaiseClick(ListId list) {
 
 void Form1Record::SetText1(std::string_view text) {
   text1_.assign(text);
-  Report(Effect::Text1);
+  if (observer_ != nullptr) observer_->Text1Written();
 }
 
 void Form1Record::SetCaption(LabelId label, std::string_view caption) {
-  captions_[Slot(label)].assign(caption);
-  Report(EffectOf(label));
+  captions_[label].assign(caption);
+  if (observer_ != nullptr) observer_->CaptionWritten(label);
 }
 
 void Form1Record::SetFillColor(ShapeId shape, ColorValue color) {
-  fills_[Slot(shape)] = color;
-  Report(EffectOf(shape));
+  fills_[shape] = color;
+  if (observer_ != nullptr) observer_->FillWritten(shape);
 }
 
-void Form1Record::FocusText1() { Report(Effect::Text1Focus); }
+void Form1Record::FocusText1() {
+  if (observer_ != nullptr) observer_->Text1Focused();
+}
 
 void Form1Record::RepaintBand(ListId list) {
   if (list == ListId::List4) throw RuntimeError(ErrorKind::InvalidArgument);
-  // List1..List3 paint Shape2..Shape4, in the same order.
-  const auto band = static_cast<ShapeId>(static_cast<int>(list));
-  SetFillColor(band, static_cast<ColorValue>(TextToInt32(BandColor(ListIndex(list)))));
+  SetFillColor(BandOf(list), static_cast<ColorValue>(TextToInt32(BandColor(ListIndex(list)))));
 }
 
 }  // namespace stripewise

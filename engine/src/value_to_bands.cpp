@@ -12,9 +12,16 @@
 
 namespace stripewise {
 
-ValueToBandsTexts& FormTexts(Form1Record& form) { return form.texts_; }
-
 namespace {
+
+// The texts one run of "Color Code Name" keeps while it decides: the input
+// as a normalised number, its fractional part, and the input reduced to what
+// two bands code (written only by the cases that reduce it).
+struct FormTexts {
+  std::string ValueText;
+  std::string FractionText;
+  std::string ReducedText;
+};
 
 // How Text1 is rewritten once the bands are set.
 enum class NewText {
@@ -34,16 +41,13 @@ struct Coding {
   int scale = 0;                 // with Scaled
 };
 
-constexpr std::int16_t kGold = 10;    // multiplier 0.1
-constexpr std::int16_t kSilver = 11;  // multiplier 0.01
-
 // A single character taken as a list position (a digit gives 0-9).
 std::int16_t Digit(std::string_view character) { return TextToSmallInt(character); }
 
 Coding ThreeCharacters(std::string_view t, double v) {
-  if (v < 1) return {Digit(LastChar(t)), 0, kSilver, NewText::Normalised};
+  if (v < 1) return {Digit(LastChar(t)), 0, kSilverPosition, NewText::Normalised};
   if (v >= 10) return {Digit(FirstChar(t)), Digit(NthChar(t, 2)), 1, NewText::Digits, "0"};
-  return {Digit(FirstChar(t)), Digit(LastChar(t)), kGold, NewText::Normalised};
+  return {Digit(FirstChar(t)), Digit(LastChar(t)), kGoldPosition, NewText::Normalised};
 }
 
 // 1 < V < 10 rounded to one decimal. A rounding that gives a whole number w
@@ -52,22 +56,23 @@ Coding ThreeCharacters(std::string_view t, double v) {
 // character of "10" would code 9.96 as 1.0 ohm.
 Coding Tenths(std::string_view reduced) {
   if (Len(reduced) == 3) {
-    return {Digit(FirstChar(reduced)), Digit(LastChar(reduced)), kGold, NewText::Reduced};
+    return {Digit(FirstChar(reduced)), Digit(LastChar(reduced)), kGoldPosition, NewText::Reduced};
   }
-  if (Len(reduced) == 1) return {Digit(reduced), 0, kGold, NewText::Reduced};
+  if (Len(reduced) == 1) return {Digit(reduced), 0, kGoldPosition, NewText::Reduced};
   return {1, 0, 0, NewText::Reduced};  // 10
 }
 
-Coding FourCharacters(Form1Record& form, std::string_view t, double v) {
-  if (v < 0.1) return {0, Digit(LastChar(t)), kSilver, NewText::Normalised};
-  if (v < 1) return {Digit(NthChar(t, 3)), Digit(LastChar(t)), kSilver, NewText::Normalised};
+Coding FourCharacters(FormTexts& texts, std::string_view t, double v) {
+  if (v < 0.1) return {0, Digit(LastChar(t)), kSilverPosition, NewText::Normalised};
+  if (v < 1)
+    return {Digit(NthChar(t, 3)), Digit(LastChar(t)), kSilverPosition, NewText::Normalised};
   if (v < 10) {
-    std::string& reduced = FormTexts(form).ReducedText;
+    std::string& reduced = texts.ReducedText;
     reduced = NumberTextBuffer(RoundToTenth(v));
     return Tenths(reduced);
   }
   if (v < 100) {
-    std::string& reduced = FormTexts(form).ReducedText;
+    std::string& reduced = texts.ReducedText;
     reduced = NumberTextBuffer(Decimal{static_cast<std::int64_t>(IntegerPart(v)), 0});
     const std::string_view r = reduced;
     return {Digit(FirstChar(r)), Digit(LastChar(r)), 0, NewText::Digits, ""};
@@ -94,7 +99,7 @@ struct Typed {
 
 // Any typed text, by the general rules: ValueText is the value written as a
 // number, read back, and FractionText the part of that after the point.
-Typed ReadGeneral(ValueToBandsTexts& texts, double value) {
+Typed ReadGeneral(FormTexts& texts, double value) {
   texts.ValueText = NumberText(value);
   const double v = ValueOfText(texts.ValueText);
   texts.FractionText = NumberText(v - IntegerPart(v));
@@ -104,7 +109,7 @@ Typed ReadGeneral(ValueToBandsTexts& texts, double value) {
 // Typed digits with at most one point, directly: ValueText laid out from the
 // digits is the text the general rules write, the value is what reading it
 // back gives, and the fraction is kept as the exact decimal it is.
-Typed ReadPlain(ValueToBandsTexts& texts, Decimal typed) {
+Typed ReadPlain(FormTexts& texts, Decimal typed) {
   texts.ValueText = NumberTextBuffer(typed);
   std::int64_t scale = 1;
   for (int power = typed.power; power < 0; ++power) scale *= 10;
@@ -115,15 +120,16 @@ Typed ReadPlain(ValueToBandsTexts& texts, Decimal typed) {
 
 // The case table, by the length of ValueText and then by its value. Shows
 // the refusal and gives nothing when no band is to be set.
-std::optional<Coding> ChooseCoding(Form1Record& form, MessageBoxes& boxes, Typed typed) {
-  const std::string_view t = FormTexts(form).ValueText;
+std::optional<Coding> ChooseCoding(Form1Record& form, MessageBoxes& boxes, FormTexts& texts,
+                                   Typed typed) {
+  const std::string_view t = texts.ValueText;
   const double v = typed.v;
   const bool fractional = typed.fractional;
   const std::size_t length = Len(t);
-  if (length == 1) return Coding{Digit(FirstChar(t)), 0, kGold, NewText::Normalised};
+  if (length == 1) return Coding{Digit(FirstChar(t)), 0, kGoldPosition, NewText::Normalised};
   if (length == 2) return Coding{Digit(FirstChar(t)), Digit(LastChar(t)), 0, NewText::Normalised};
   if (length == 3) return ThreeCharacters(t, v);
-  if (length == 4) return FourCharacters(form, t, v);
+  if (length == 4) return FourCharacters(texts, t, v);
   if (length == 5 && fractional) {
     Refuse(form, boxes, kInvalidInputPrompt, kInvalidInputTitle, MsgBoxStyle::OkOnly, false);
   } else if (length == 5 && v < 100000) {
@@ -150,10 +156,10 @@ std::int64_t DigitPair(const Form1Record& form) {
   return form.ListIndex(ListId::List1) * 10 + form.ListIndex(ListId::List2);
 }
 
-void WriteNewText(Form1Record& form, const Coding& coding) {
+void WriteNewText(Form1Record& form, const FormTexts& texts, const Coding& coding) {
   switch (coding.text) {
     case NewText::Normalised:
-      form.SetText1(FormTexts(form).ValueText);
+      form.SetText1(texts.ValueText);
       break;
     case NewText::Digits: {  // both digits written, 05 for Black, Green
       const char digits[] = {static_cast<char>('0' + form.ListIndex(ListId::List1)),
@@ -165,15 +171,16 @@ void WriteNewText(Form1Record& form, const Coding& coding) {
       form.SetText1(NumberTextBuffer(Decimal{DigitPair(form), coding.scale}));
       break;
     case NewText::Reduced:
-      form.SetText1(FormTexts(form).ReducedText);
+      form.SetText1(texts.ReducedText);
       break;
   }
 }
 
 void ValueToBands(Form1Record& form, MessageBoxes& boxes) {
+  FormTexts texts;
   Typed typed{};
   if (const std::optional<Decimal> plain = PlainDecimal(form.Text1())) {
-    typed = ReadPlain(FormTexts(form), *plain);
+    typed = ReadPlain(texts, *plain);
   } else {
     double value = 0;
     try {
@@ -182,18 +189,18 @@ void ValueToBands(Form1Record& form, MessageBoxes& boxes) {
       RefuseOutOfRange(form, boxes);
       return;
     }
-    typed = ReadGeneral(FormTexts(form), value);
+    typed = ReadGeneral(texts, value);
   }
   if (form.Text1().empty()) {
     Refuse(form, boxes, kValueMissingPrompt, kValueMissingTitle, MsgBoxStyle::Critical, true);
     return;
   }
-  const std::optional<Coding> coding = ChooseCoding(form, boxes, typed);
+  const std::optional<Coding> coding = ChooseCoding(form, boxes, texts, typed);
   if (!coding) return;
   form.SetListIndex(ListId::List1, coding->first);
   form.SetListIndex(ListId::List2, coding->second);
   form.SetListIndex(ListId::List3, coding->multiplier);
-  WriteNewText(form, *coding);
+  WriteNewText(form, texts, *coding);
   Command1_Click(form, boxes);
 }
 

@@ -15,7 +15,10 @@ namespace {
 
 using testing::Bench;
 using testing::Decimal;
+using testing::kFocus;
+using testing::kText1;
 using testing::ShownBox;
+using testing::Write;
 using testing::Written;
 
 enum Color { Black, Brown, Red, Orange, Yellow, Green, Blue, Violet, Grey, White, Gold, Silver };
@@ -30,7 +33,7 @@ struct EdgeCase {
   const char* label8;
 };
 
-TEST(Command1Click, WritesTheDocumentedFiguresForTheEdgeBands) {
+TEST(Command1Click, WritesTheFiguresOfTheEdgeBands) {
   const EdgeCase cases[] = {
       {Yellow, Violet, Red, Gold5, "4700", "235", "4.7", "0.235", "Kilo-Ohm"},
       {Brown, Black, Green, Brown1, "1000000", "10000", "1", "0.01", "Mega-Ohm"},
@@ -57,13 +60,14 @@ TEST(Command1Click, WritesTheDocumentedFiguresForTheEdgeBands) {
   }
 }
 
-TEST(Command1Click, WritesItsEffectsInTheDocumentedOrder) {
+TEST(Command1Click, WritesText1AndTheResultsBeforeRepaintingTheBands) {
   Bench bench(Yellow, Violet, Red, Gold5);
   Command1_Click(bench.form, bench.boxes);
-  EXPECT_EQ(bench.log.effects,
-            (std::vector<Effect>{Effect::Text1, Effect::Label27, Effect::Shape5, Effect::Label26,
-                                 Effect::Label28, Effect::Label31, Effect::Label8, Effect::Label32,
-                                 Effect::Shape2, Effect::Shape3, Effect::Shape4}));
+  EXPECT_EQ(
+      bench.log.writes,
+      (std::vector<Write>{kText1, LabelId::Label27, ShapeId::Shape5, LabelId::Label26,
+                          LabelId::Label28, LabelId::Label31, LabelId::Label8, LabelId::Label32,
+                          ShapeId::Shape2, ShapeId::Shape3, ShapeId::Shape4}));
 }
 
 // Without a digit or the multiplier, the message is the only effect.
@@ -75,7 +79,7 @@ TEST(Command1Click, AMissingBandShowsOneMessageAndWritesNothing) {
     Bench bench(missing & 1 ? -1 : Red, missing & 2 ? -1 : Red, missing & 4 ? -1 : Red, Gold5);
     Command1_Click(bench.form, bench.boxes);
     EXPECT_EQ(bench.boxes.shown, std::vector<ShownBox>{expected}) << missing;
-    EXPECT_TRUE(bench.log.effects.empty()) << missing;
+    EXPECT_TRUE(bench.log.writes.empty()) << missing;
   }
 }
 
@@ -83,9 +87,9 @@ TEST(Command1Click, KeepsEarlierResultsWhenABandIsMissing) {
   Bench bench(Yellow, Violet, Red, Gold5);
   Command1_Click(bench.form, bench.boxes);
   bench.form.SetListIndex(ListId::List2, -1);
-  bench.log.effects.clear();
+  bench.log.writes.clear();
   Command1_Click(bench.form, bench.boxes);
-  EXPECT_TRUE(bench.log.effects.empty());  // the log hears every write: nothing changed
+  EXPECT_TRUE(bench.log.writes.empty());  // the log hears every write: nothing changed
   EXPECT_EQ(bench.Caption(LabelId::Label27), "235");
 }
 
@@ -95,7 +99,8 @@ TEST(Command1Click, AnUnselectedToleranceLeavesItsFiguresAndDividesWhatLabel27Sh
   EXPECT_EQ(bench.Caption(LabelId::Label27), "");
   EXPECT_EQ(bench.Caption(LabelId::Label31), "0");
   EXPECT_EQ(bench.form.FillColor(ShapeId::Shape5), kButtonFaceColor);
-  EXPECT_EQ(std::count(bench.log.effects.begin(), bench.log.effects.end(), Effect::Label27), 0);
+  EXPECT_EQ(std::count(bench.log.writes.begin(), bench.log.writes.end(), Write{LabelId::Label27}),
+            0);
 
   bench.form.SetCaption(LabelId::Label27, "470");  // left there by an earlier run
   Command1_Click(bench.form, bench.boxes);
@@ -128,7 +133,7 @@ TEST(Command1Click, MatchesExactDecimalArithmeticOverTheWholeBandSpace) {
           ASSERT_EQ(bench.form.FillColor(ShapeId::Shape4), kBandColors[std::size_t(multiplier)]);
           ASSERT_EQ(bench.form.FillColor(ShapeId::Shape5),
                     kToleranceColors[std::size_t(tolerance)]);
-          ASSERT_EQ(bench.log.effects.size(), 11u) << where;
+          ASSERT_EQ(bench.log.writes.size(), 11u) << where;
           ASSERT_TRUE(bench.boxes.shown.empty()) << where;
         }
       }

@@ -8,6 +8,7 @@
 
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 #include "stripewise/engine.h"
@@ -29,10 +30,27 @@ class RecordingBoxes : public MessageBoxes {
   std::vector<ShownBox> shown;
 };
 
-class EffectLog : public Form1Observer {
+// One write the record reports: a list, a caption or a band by its id, the
+// text of Text1, or the focus given to Text1.
+struct Text1Write {
+  bool operator==(const Text1Write&) const = default;
+};
+struct FocusWrite {
+  bool operator==(const FocusWrite&) const = default;
+};
+using Write = std::variant<ListId, LabelId, ShapeId, Text1Write, FocusWrite>;
+inline const Write kText1 = Text1Write{};
+inline const Write kFocus = FocusWrite{};
+
+// Every write the record reports, in order.
+class WriteLog : public Form1Observer {
  public:
-  void Written(Effect effect) override { effects.push_back(effect); }
-  std::vector<Effect> effects;
+  void ListWritten(ListId list) override { writes.emplace_back(list); }
+  void Text1Written() override { writes.push_back(kText1); }
+  void CaptionWritten(LabelId label) override { writes.emplace_back(label); }
+  void FillWritten(ShapeId band) override { writes.emplace_back(band); }
+  void Text1Focused() override { writes.push_back(kFocus); }
+  std::vector<Write> writes;
 };
 
 // A record with the given band positions selected, then its observer set,
@@ -40,7 +58,7 @@ class EffectLog : public Form1Observer {
 struct Bench {
   Form1Record form;
   RecordingBoxes boxes;
-  EffectLog log;
+  WriteLog log;
 
   Bench(int first, int second, int multiplier, int tolerance) {
     Select(ListId::List1, first);

@@ -15,7 +15,10 @@ namespace stripewise {
 namespace {
 
 using testing::Bench;
+using testing::kFocus;
+using testing::kText1;
 using testing::ShownBox;
+using testing::Write;
 
 enum Color { Black, Brown, Red, Orange, Yellow, Green, Blue, Violet, Grey, White, Gold, Silver };
 constexpr int kGold5 = 5;
@@ -42,7 +45,7 @@ void ExpectCoded(const Coded& c) {
   EXPECT_EQ(bench.form.ListIndex(ListId::List4), kGold5);
 }
 
-TEST(Command2Click, CodesTheDocumentedValues) {
+TEST(Command2Click, CodesTypedValuesWithTwoSignificantFigures) {
   const Coded cases[] = {
       {"4700", Yellow, Violet, Red, "4700"},
       {"4750", Yellow, Violet, Red, "4700"},
@@ -127,13 +130,12 @@ TEST(Command2Click, RefusesWithOneMessageAndWritesNothingElse) {
     Bench bench(Yellow, Violet, Red, kGold5);
     Command1_Click(bench.form, bench.boxes);
     bench.form.SetText1(c.typed);
-    bench.log.effects.clear();
+    bench.log.writes.clear();
     Command2_Click(bench.form, bench.boxes);
     SCOPED_TRACE(c.typed);
     EXPECT_EQ(bench.boxes.shown, std::vector<ShownBox>{c.box});
     // The log hears every write: nothing but the focus changed.
-    EXPECT_EQ(bench.log.effects,
-              c.focus ? std::vector<Effect>{Effect::Text1Focus} : std::vector<Effect>{});
+    EXPECT_EQ(bench.log.writes, c.focus ? std::vector<Write>{kFocus} : std::vector<Write>{});
   }
 }
 
@@ -143,12 +145,12 @@ TEST(Command2Click, SetsTheBandsInOrderBeforeRunningCommand1) {
   Bench bench(-1, -1, -1, kGold5);
   bench.Type("4700");
   Command2_Click(bench.form, bench.boxes);
-  EXPECT_EQ(bench.log.effects,
-            (std::vector<Effect>{Effect::List1, Effect::Shape2, Effect::List2, Effect::Shape3,
-                                 Effect::List3, Effect::Shape4, Effect::Text1, Effect::Text1,
-                                 Effect::Label27, Effect::Shape5, Effect::Label26, Effect::Label28,
-                                 Effect::Label31, Effect::Label8, Effect::Label32, Effect::Shape2,
-                                 Effect::Shape3, Effect::Shape4}));
+  EXPECT_EQ(bench.log.writes,
+            (std::vector<Write>{ListId::List1, ShapeId::Shape2, ListId::List2, ShapeId::Shape3,
+                                ListId::List3, ShapeId::Shape4, kText1, kText1, LabelId::Label27,
+                                ShapeId::Shape5, LabelId::Label26, LabelId::Label28,
+                                LabelId::Label31, LabelId::Label8, LabelId::Label32,
+                                ShapeId::Shape2, ShapeId::Shape3, ShapeId::Shape4}));
   EXPECT_EQ(bench.Caption(LabelId::Label27), "235");
 }
 
@@ -169,11 +171,11 @@ TEST(Command2Click, RoundTripsTheValueOfEveryBandSelection) {
 }
 
 // The effects a complete run writes after the three bands.
-const std::vector<Effect> kConverted = {
-    Effect::List1,   Effect::Shape2,  Effect::List2,   Effect::Shape3,  Effect::List3,
-    Effect::Shape4,  Effect::Text1,   Effect::Text1,   Effect::Label27, Effect::Shape5,
-    Effect::Label26, Effect::Label28, Effect::Label31, Effect::Label8,  Effect::Label32,
-    Effect::Shape2,  Effect::Shape3,  Effect::Shape4};
+const std::vector<Write> kConverted = {
+    ListId::List1,    ShapeId::Shape2,  ListId::List2,    ShapeId::Shape3,  ListId::List3,
+    ShapeId::Shape4,  kText1,           kText1,           LabelId::Label27, ShapeId::Shape5,
+    LabelId::Label26, LabelId::Label28, LabelId::Label31, LabelId::Label8,  LabelId::Label32,
+    ShapeId::Shape2,  ShapeId::Shape3,  ShapeId::Shape4};
 
 // A run ends with one message and nothing written but the focus, or with the
 // bands set, Text1 rewritten and the results complete; never half-way.
@@ -181,10 +183,10 @@ void ExpectOneOfTwoEndings(const std::string& typed) {
   Bench bench(-1, -1, -1, kGold5);
   bench.Type(typed);
   Command2_Click(bench.form, bench.boxes);
-  const auto& effects = bench.log.effects;
+  const auto& effects = bench.log.writes;
   if (!bench.boxes.shown.empty()) {
     ASSERT_EQ(bench.boxes.shown.size(), 1u) << typed;
-    ASSERT_TRUE(effects.empty() || effects == std::vector<Effect>{Effect::Text1Focus}) << typed;
+    ASSERT_TRUE(effects.empty() || effects == std::vector<Write>{kFocus}) << typed;
     return;
   }
   ASSERT_EQ(effects, kConverted) << '"' << typed << '"';

@@ -3,6 +3,8 @@
 
 #include "stripewise_ui/build.h"
 
+#include <stripewise/form1_record.h>
+
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
@@ -40,7 +42,7 @@ QFont FittedFont(QFont font, const QString& caption, const QRect& box) {
   return font;
 }
 
-QLabel* MakeLabel(const GraphicSpec& row, QWidget* parent, ColorValue standard_back) {
+QLabel* MakeLabel(const GraphicRow& row, QWidget* parent, ColorValue standard_back) {
   const QString caption = Text(row.caption);
   auto* label = new QLabel(caption, parent);
   label->setFont(
@@ -51,7 +53,7 @@ QLabel* MakeLabel(const GraphicSpec& row, QWidget* parent, ColorValue standard_b
   label->setWordWrap(row.box.Pixels().height() >= 2 * QFontMetrics(label->font()).lineSpacing());
   label->setAutoFillBackground(true);
   QPalette palette = label->palette();
-  // Where the design fixes one colour of the pair, the other is its partner.
+  // Where the row fixes one colour of the pair, the other is its partner.
   const ColorValue back = row.back.value_or(standard_back);
   const ColorValue fore = row.fore.value_or(kButtonTextColor);
   palette.setColor(QPalette::Window, row.fore && !row.back ? PartnerColor(back, palette)
@@ -135,20 +137,16 @@ class Button : public QPushButton {
 
 }  // namespace
 
-QString Text(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QWidget* MakeGraphic(const GraphicSpec& row, QWidget* parent, ColorValue standard_back) {
+QWidget* MakeGraphic(const GraphicRow& row, QWidget* parent, ColorValue standard_back) {
   QWidget* widget = nullptr;
   switch (row.kind) {
-    case GraphicSpec::Kind::Label:
+    case GraphicRow::Kind::Label:
       widget = MakeLabel(row, parent, standard_back);
       break;
-    case GraphicSpec::Kind::Line:
+    case GraphicRow::Kind::Line:
       widget = new LineWidget(row.from, row.to, row.width, parent);
       break;
-    case GraphicSpec::Kind::Shape:
+    case GraphicRow::Kind::Shape:
       widget = new ShapeWidget(row.shape, row.fore.value_or(0), row.back, parent);
       widget->setGeometry(row.box.Pixels());
       break;
@@ -157,7 +155,7 @@ QWidget* MakeGraphic(const GraphicSpec& row, QWidget* parent, ColorValue standar
   return widget;
 }
 
-QListWidget* MakeList(const ListSpec& row, QWidget* parent) {
+QListWidget* MakeList(const ListRow& row, QWidget* parent) {
   auto* list = new BandList(parent);
   list->setObjectName(Text(row.name));
   list->setAccessibleName(Text(row.accessible_name));
@@ -173,7 +171,7 @@ QListWidget* MakeList(const ListSpec& row, QWidget* parent) {
   palette.setColor(QPalette::Text, ScreenColor(kListTextColor, palette));
   palette.setColor(QPalette::Base, PartnerColor(kWindowColor, palette));
   list->setPalette(palette);
-  for (std::string_view entry : row.entries) {
+  for (std::string_view entry : ListEntries(row.list)) {
     auto* item = new QListWidgetItem(Text(entry), list);
     item->setSizeHint(QSize(0, row.RowBox(0).height()));
   }
@@ -181,7 +179,7 @@ QListWidget* MakeList(const ListSpec& row, QWidget* parent) {
   return list;
 }
 
-QPushButton* MakeButton(const ButtonSpec& row, QWidget* parent) {
+QPushButton* MakeButton(const ButtonRow& row, QWidget* parent) {
   auto* button = new Button(Text(row.caption), parent);
   button->setObjectName(Text(row.name));
   button->setFont(ControlFont(9.75));

@@ -23,35 +23,22 @@
 namespace stripewise::ui {
 namespace {
 
-// The result labels and band shapes the engine writes, by control name, in
-// the order of LabelId and ShapeId.
-constexpr std::array<std::string_view, 6> kResultLabels = {"Label8",  "Label26", "Label27",
-                                                           "Label28", "Label31", "Label32"};
-constexpr std::array<std::string_view, 4> kBandShapes = {"Shape2", "Shape3", "Shape4", "Shape5"};
-
-template <std::size_t N>
-int SlotOf(const std::array<std::string_view, N>& names, std::string_view name) {
-  for (std::size_t i = 0; i < N; ++i) {
-    if (names[i] == name) return static_cast<int>(i);
-  }
-  return -1;
-}
-
-int Position(const Effect effect, const Effect first) {
-  return static_cast<int>(effect) - static_cast<int>(first);
-}
-
 // "Bands: Yellow, Violet, Red, Gold 5%", from the positions the bands were
 // painted from.
-QString DrawingDescription(const std::array<std::int16_t, 4>& painted) {
+QString DrawingDescription(const ById<ShapeId, std::int16_t>& painted) {
   QStringList names;
-  for (std::size_t band = 0; band < painted.size(); ++band) {
+  for (const ShapeId band : AllIds<ShapeId>()) {
     const std::int16_t position = painted[band];
-    const auto& entries = Form1Lists()[band].entries;
     names << (position < 0 ? QString("no band chosen")
-                           : Text(entries[static_cast<std::size_t>(position)]));
+                           : Text(ListEntries(ListOf(band))[static_cast<std::size_t>(position)]));
   }
   return "Bands: " + names.join(", ");
+}
+
+// The row a list shows selected, or -1.
+std::int16_t SelectedRow(const QListWidget& list) {
+  const QList<QListWidgetItem*> selected = list.selectedItems();
+  return static_cast<std::int16_t>(selected.isEmpty() ? -1 : list.row(selected.first()));
 }
 
 }  // namespace
@@ -78,20 +65,17 @@ Form1::Form1(MessageBoxes* boxes, QWidget* parent)
   SetTabOrder();
   ConnectUserActions();
   record_.SetObserver(this);
-  lists_[0]->setFocus();
+  lists_[ListId::List1]->setFocus();
 }
 
 Form1::~Form1() { record_.SetObserver(nullptr); }
 
+// The result labels and bands are kept by the ids their rows carry.
 void Form1::BuildGraphics() {
-  for (const GraphicSpec& row : Form1Graphics()) {
+  for (const GraphicRow& row : Form1Graphics()) {
     QWidget* widget = MakeGraphic(row, this, kButtonFaceColor);
-    if (const int slot = SlotOf(kResultLabels, row.name); slot >= 0) {
-      results_[static_cast<std::size_t>(slot)] = static_cast<QLabel*>(widget);
-    }
-    if (const int slot = SlotOf(kBandShapes, row.name); slot >= 0) {
-      bands_[static_cast<std::size_t>(slot)] = static_cast<ShapeWidget*>(widget);
-    }
+    if (row.result) results_[*row.result] = static_cast<QLabel*>(widget);
+    if (row.band) bands_[*row.band] = static_cast<ShapeWidget*>(widget);
   }
 }
 
@@ -110,13 +94,11 @@ void Form1::BuildDrawingDescription() {
 void Form1::DescribeDrawing() { drawing_->setAccessibleDescription(DrawingDescription(painted_)); }
 
 void Form1::BuildLists() {
-  const auto rows = Form1Lists();
-  for (std::size_t i = 0; i < rows.size(); ++i) lists_[i] = MakeList(rows[i], this);
+  for (const ListRow& row : Form1Lists()) lists_[row.list] = MakeList(row, this);
 }
 
 void Form1::BuildButtons() {
-  const auto rows = Form1Buttons();
-  for (std::size_t i = 0; i < rows.size(); ++i) buttons_[i] = MakeButton(rows[i], this);
+  for (const ButtonRow& row : Form1Buttons()) buttons_[row.button] = MakeButton(row, this);
 }
 
 void Form1::BuildText1() {
@@ -136,8 +118,10 @@ void Form1::BuildText1() {
 // Focus order by tab index: the lists, "Color Code Value", the text box,
 // "Color Code Name", "About".
 void Form1::SetTabOrder() {
-  QWidget* order[] = {lists_[0],   lists_[1], lists_[2],   lists_[3],
-                      buttons_[0], text1_,    buttons_[1], buttons_[2]};
+  QWidget* order[] = {lists_[ListId::List1],        lists_[ListId::List2],
+                      lists_[ListId::List3],        lists_[ListId::List4],
+                      buttons_[ButtonId::Command1], text1_,
+                      buttons_[ButtonId::Command2], buttons_[ButtonId::Command3]};
   for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
@@ -158,51 +142,51 @@ void Form1::closeEvent(QCloseEvent* event) {
 
 // The binding, one way at a time. What the user does reaches the engine
 // through the handlers below; what the engine writes reaches the widgets
-// through Written alone, with the widget's signals blocked, so that it never
-// comes back as a user action.
+// through the observer calls after them alone, with the widget's signals
+// blocked, so that it never comes back as a user action.
 void Form1::ConnectUserActions() {
-  for (std::size_t i = 0; i < lists_.size(); ++i) {
-    connect(lists_[i], &QListWidget::itemSelectionChanged, this, [this, i] {
-      const QList<QListWidgetItem*> selected = lists_[i]->selectedItems();
-      const int row = selected.isEmpty() ? -1 : lists_[i]->row(selected.first());
-      record_.UserSelected(static_cast<ListId>(i), static_cast<std::int16_t>(row));
-    });
+  for (const ListId list : AllIds<ListId>()) {
+    connect(lists_[list], &QListWidget::itemSelectionChanged, this,
+            [this, list] { record_.UserSelected(list, SelectedRow(*lists_[list])); });
   }
   connect(text1_, &QLineEdit::textEdited, this,
           [this](const QString& text) { record_.UserTyped(text.toStdString()); });
-  connect(buttons_[0], &QPushButton::clicked, this, [this] { Command1_Click(record_, *boxes_); });
-  connect(buttons_[1], &QPushButton::clicked, this, [this] { Command2_Click(record_, *boxes_); });
+  connect(buttons_[ButtonId::Command1], &QPushButton::clicked, this,
+          [this] { Command1_Click(record_, *boxes_); });
+  connect(buttons_[ButtonId::Command2], &QPushButton::clicked, this,
+          [this] { Command2_Click(record_, *boxes_); });
   // The About picture is read while "About" is held down, before the click.
-  connect(buttons_[2], &QPushButton::pressed, this, &Form2::PreparePicture);
-  connect(buttons_[2], &QPushButton::clicked, this, &Form1::Command3_Click);
+  connect(buttons_[ButtonId::Command3], &QPushButton::pressed, this, &Form2::PreparePicture);
+  connect(buttons_[ButtonId::Command3], &QPushButton::clicked, this, &Form1::Command3_Click);
 }
 
-void Form1::Written(Effect effect) {
-  if (effect <= Effect::List4) {
-    const auto slot = static_cast<std::size_t>(Position(effect, Effect::List1));
-    const QSignalBlocker blocker(lists_[slot]);
-    const int row = record_.ListIndex(static_cast<ListId>(slot));
-    if (row < 0) {
-      lists_[slot]->clearSelection();
-    } else {
-      lists_[slot]->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
-    }
-  } else if (effect == Effect::Text1) {
-    const QSignalBlocker blocker(text1_);
-    text1_->setText(QString::fromStdString(record_.Text1()));
-  } else if (effect <= Effect::Label32) {
-    const auto slot = static_cast<std::size_t>(Position(effect, Effect::Label8));
-    const QString caption = QString::fromStdString(record_.Caption(static_cast<LabelId>(slot)));
-    results_[slot]->setText(caption);
-    results_[slot]->setAccessibleDescription(caption);  // its name says what it holds
-  } else if (effect <= Effect::Shape5) {
-    const auto slot = static_cast<std::size_t>(Position(effect, Effect::Shape2));
-    bands_[slot]->SetFill(record_.FillColor(static_cast<ShapeId>(slot)));
-    painted_[slot] = record_.ListIndex(static_cast<ListId>(slot));  // Shape5 is painted from List4
-    DescribeDrawing();
+void Form1::ListWritten(ListId list) {
+  const QSignalBlocker blocker(lists_[list]);
+  const int row = record_.ListIndex(list);
+  if (row < 0) {
+    lists_[list]->clearSelection();
   } else {
-    text1_->setFocus(Qt::OtherFocusReason);
+    lists_[list]->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
   }
 }
+
+void Form1::Text1Written() {
+  const QSignalBlocker blocker(text1_);
+  text1_->setText(Text(record_.Text1()));
+}
+
+void Form1::CaptionWritten(LabelId label) {
+  const QString caption = Text(record_.Caption(label));
+  results_[label]->setText(caption);
+  results_[label]->setAccessibleDescription(caption);  // its name says what it holds
+}
+
+void Form1::FillWritten(ShapeId band) {
+  bands_[band]->SetFill(record_.FillColor(band));
+  painted_[band] = record_.ListIndex(ListOf(band));
+  DescribeDrawing();
+}
+
+void Form1::Text1Focused() { text1_->setFocus(Qt::OtherFocusReason); }
 
 }  // namespace stripewise::ui

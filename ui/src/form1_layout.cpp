@@ -9,44 +9,56 @@
 namespace stripewise::ui {
 namespace {
 
-using Kind = GraphicSpec::Kind;
+using Kind = GraphicRow::Kind;
 
-constexpr GraphicSpec Label(std::string_view name, TwipBox box, std::string_view caption,
-                            double points) {
+constexpr GraphicRow Label(std::string_view name, TwipBox box, std::string_view caption,
+                           double points) {
   return {.name = name, .kind = Kind::Label, .box = box, .caption = caption, .points = points};
 }
 
-constexpr GraphicSpec Line(std::string_view name, QPoint from, QPoint to, int width = 1) {
+constexpr GraphicRow Line(std::string_view name, QPoint from, QPoint to, int width = 1) {
   return {.name = name, .kind = Kind::Line, .from = from, .to = to, .width = width};
 }
 
-constexpr GraphicSpec Shape(std::string_view name, ShapeKind shape, TwipBox box,
-                            std::optional<ColorValue> fill, ColorValue outline = 0x000000) {
+constexpr GraphicRow Shape(std::string_view name, ShapeKind shape, TwipBox box,
+                           std::optional<ColorValue> fill, ColorValue outline = 0x000000) {
   return {
       .name = name, .kind = Kind::Shape, .box = box, .back = fill, .fore = outline, .shape = shape};
 }
 
 // A swatch of the colour legend, level with the list row of its position.
-constexpr GraphicSpec Swatch(std::string_view name, std::string_view caption, int position) {
-  GraphicSpec row = Label(name, {135, 1080 + kListRowTwips * position, 375, 255}, caption, 9);
+constexpr GraphicRow Swatch(std::string_view name, std::string_view caption, int position) {
+  GraphicRow row = Label(name, {135, 1080 + kListRowTwips * position, 375, 255}, caption, 9);
   row.align = Align::Centre;
   row.back = kBandColors[static_cast<std::size_t>(position)];
   if (position == 0 || position == 7) row.fore = 0x00FFFFFF;  // white on black and violet
   return row;
 }
 
-constexpr GraphicSpec With(GraphicSpec row, Align align, std::optional<ColorValue> fore = {}) {
+constexpr GraphicRow With(GraphicRow row, Align align, std::optional<ColorValue> fore = {}) {
   row.align = align;
   if (fore) row.fore = fore;
   return row;
 }
 
-constexpr GraphicSpec Named(GraphicSpec row, std::string_view accessible) {
+constexpr GraphicRow Named(GraphicRow row, std::string_view accessible) {
   row.accessible = accessible;
   return row;
 }
 
-constexpr GraphicSpec Styled(GraphicSpec row, bool bold, bool underline) {
+// A result label: the conversions write the caption of `label` into it.
+constexpr GraphicRow Result(GraphicRow row, LabelId label) {
+  row.result = label;
+  return row;
+}
+
+// A band of the drawing: the conversions and list clicks paint `band`.
+constexpr GraphicRow Band(GraphicRow row, ShapeId band) {
+  row.band = band;
+  return row;
+}
+
+constexpr GraphicRow Styled(GraphicRow row, bool bold, bool underline) {
   row.bold = bold;
   row.underline = underline;
   return row;
@@ -70,8 +82,9 @@ constexpr std::array kGraphics = {
     // Label7: fixed caption "Ohm + / -" after Text1.
     With(Label("Label7", {2415, 5415, 1095, 255}, "Ohm + / -", 9.75), Align::Centre),
     // Label8: unit caption of Label28, "Kilo-Ohm" or "Mega-Ohm".
-    Named(With(Label("Label8", {1935, 5895, 1215, 255}, "", 9.75), Align::Centre),
-          "Resistance unit"),
+    Result(Named(With(Label("Label8", {1935, 5895, 1215, 255}, "", 9.75), Align::Centre),
+                 "Resistance unit"),
+           LabelId::Label8),
     // Label9: colour legend swatch "0" (Black), level with row 0 of the lists.
     Swatch("Label9", "0", 0),
     // Label10: colour legend swatch "1" (Brown).
@@ -95,15 +108,19 @@ constexpr std::array kGraphics = {
     // Line1: rule under the title.
     Line("Line1", {172, 615}, {7837, 615}, 2),
     // Shape2: first-digit band, painted from List1.
-    Shape("Shape2", ShapeKind::Rectangle, {6015, 2295, 255, 735}, kButtonFaceColor),
+    Band(Shape("Shape2", ShapeKind::Rectangle, {6015, 2295, 255, 735}, kButtonFaceColor),
+         ShapeId::Shape2),
     // Shape3: second-digit band, painted from List2.
-    Shape("Shape3", ShapeKind::Rectangle, {6255, 2295, 255, 735}, kMenuColor),
+    Band(Shape("Shape3", ShapeKind::Rectangle, {6255, 2295, 255, 735}, kMenuColor),
+         ShapeId::Shape3),
     // Shape4: multiplier band, painted from List3.
-    Shape("Shape4", ShapeKind::Rectangle, {6480, 2295, 255, 735}, kMenuColor),
+    Band(Shape("Shape4", ShapeKind::Rectangle, {6480, 2295, 255, 735}, kMenuColor),
+         ShapeId::Shape4),
     // Shape6: right end cap of the resistor body.
     Shape("Shape6", ShapeKind::Oval, {7215, 2295, 375, 735}, kButtonFaceColor),
     // Shape5: tolerance band, painted by the conversions from List4.
-    Shape("Shape5", ShapeKind::Rectangle, {7215, 2280, 135, 735}, kButtonFaceColor),
+    Band(Shape("Shape5", ShapeKind::Rectangle, {7215, 2280, 135, 735}, kButtonFaceColor),
+         ShapeId::Shape5),
     // Line2: top edge of the resistor body.
     Line("Line2", {6015, 2295}, {7440, 2295}),
     // Line3: bottom edge of the resistor body.
@@ -129,31 +146,40 @@ constexpr std::array kGraphics = {
     // Line9: pointer from the tolerance band up to Label23.
     Line("Line9", {7335, 2295}, {7575, 1815}),
     // Label24: colour legend swatch "-1" (Gold), level with the Gold row of List3.
-    Swatch("Label24", "-1", 10),
+    Swatch("Label24", "-1", kGoldPosition),
     // Label25: colour legend swatch "-2" (Silver), level with the Silver row of List3.
-    Swatch("Label25", "-2", 11),
+    Swatch("Label25", "-2", kSilverPosition),
     // Label26: unit caption of Label27, "Ohm Tolerence".
-    Named(Label("Label26", {5760, 5415, 1815, 255}, "", 9.75), "Tolerance unit"),
+    Result(Named(Label("Label26", {5760, 5415, 1815, 255}, "", 9.75), "Tolerance unit"),
+           LabelId::Label26),
     // Label27: tolerance in ohms.
-    Named(With(Label("Label27", {3795, 5415, 1785, 255}, "", 11.25), Align::Centre, kResultColor),
-          "Tolerance in ohms"),
+    Result(Named(With(Label("Label27", {3795, 5415, 1785, 255}, "", 11.25), Align::Centre,
+                      kResultColor),
+                 "Tolerance in ohms"),
+           LabelId::Label27),
     // Label28: resistance in kilo-ohms or mega-ohms.
-    Named(With(Label("Label28", {720, 5895, 1095, 255}, "", 11.25), Align::Right, kResultColor),
-          "Resistance in kilo-ohms or mega-ohms"),
+    Result(
+        Named(With(Label("Label28", {720, 5895, 1095, 255}, "", 11.25), Align::Right, kResultColor),
+              "Resistance in kilo-ohms or mega-ohms"),
+        LabelId::Label28),
     // Label29: fixed sign "=" starting the second result row.
     With(Label("Label29", {240, 5895, 255, 255}, "=", 14.25), Align::Right),
     // Label30: fixed caption "+ / -".
     Label("Label30", {3240, 5895, 615, 255}, "+ / -", 11.25),
     // Label31: tolerance in kilo-ohms or mega-ohms.
-    Named(With(Label("Label31", {3960, 5895, 1455, 255}, "", 11.25), Align::Centre, kResultColor),
-          "Tolerance in kilo-ohms or mega-ohms"),
+    Result(Named(With(Label("Label31", {3960, 5895, 1455, 255}, "", 11.25), Align::Centre,
+                      kResultColor),
+                 "Tolerance in kilo-ohms or mega-ohms"),
+           LabelId::Label31),
     // Label32: unit caption of Label31, "Kilo-Ohm Tolerence" or "Mega-Ohm Tolerence".
-    Named(Label("Label32", {5640, 5895, 2175, 255}, "", 9.75),
-          "Tolerance unit in kilo-ohms or mega-ohms"),
+    Result(Named(Label("Label32", {5640, 5895, 2175, 255}, "", 9.75),
+                 "Tolerance unit in kilo-ohms or mega-ohms"),
+           LabelId::Label32),
     // Shape7: light-yellow frame around the three buttons.
     Shape("Shape7", ShapeKind::RoundedRectangle, {1335, 4455, 5160, 615}, std::nullopt, 0x0080FFFF),
     // Shape8: yellow frame around the results.
     Shape("Shape8", ShapeKind::RoundedRectangle, {120, 5175, 7815, 1215}, std::nullopt, 0x0000FFFF),
+    // Label33: caption "Resistor" above the drawing.
     Styled(
         With(Label("Label33", {6240, 975, 1215, 375}, "Resistor", 14.25), Align::Left, 0x00FF8080),
         false, true),
@@ -163,47 +189,55 @@ constexpr std::array kGraphics = {
 
 constexpr std::array kLists = {
     // List1: first-digit band: Black (0) to White (9).
-    ListSpec{"List1", {630, 1080, 975, 2460}, 0, kDigitEntries, "First digit band"},
+    ListRow{"List1", ListId::List1, {630, 1080, 975, 2460}, 0, "First digit band"},
     // List2: second-digit band: Black (0) to White (9).
-    ListSpec{"List2", {1710, 1080, 975, 2460}, 1, kDigitEntries, "Second digit band"},
+    ListRow{"List2", ListId::List2, {1710, 1080, 975, 2460}, 1, "Second digit band"},
     // List3: multiplier band: Black (x1) to White, Gold (x0.1), Silver (x0.01).
-    ListSpec{"List3", {2790, 1080, 975, 2940}, 2, kMultiplierEntries, "Multiplier band"},
+    ListRow{"List3", ListId::List3, {2790, 1080, 975, 2940}, 2, "Multiplier band"},
     // List4: tolerance band: "Do not count" and 1% to 20%.
-    ListSpec{"List4", {3870, 1080, 1440, 1980}, 3, kToleranceEntries, "Tolerance band"},
+    ListRow{"List4", ListId::List4, {3870, 1080, 1440, 1980}, 3, "Tolerance band"},
 };
 
 constexpr std::array kButtons = {
     // Command1: button "Color Code Value": bands to value.
-    ButtonSpec{"Command1",
-               "Color Code Value",
-               {1485, 4575, 1935, 375},
-               4,
-               "To find the numerical value of selected color codes.",
-               "Find the resistance from the bands"},
+    ButtonRow{"Command1",
+              ButtonId::Command1,
+              "Color Code Value",
+              {1485, 4575, 1935, 375},
+              4,
+              "To find the numerical value of selected color codes.",
+              "Find the resistance from the bands"},
     // Command2: button "Color Code Name": value to bands.
-    ButtonSpec{"Command2",
-               "Color Code Name",
-               {3510, 4575, 1935, 375},
-               6,
-               "To get the color code names from the numerical value.",
-               "Find the bands for the resistance"},
+    ButtonRow{"Command2",
+              ButtonId::Command2,
+              "Color Code Name",
+              {3510, 4575, 1935, 375},
+              6,
+              "To get the color code names from the numerical value.",
+              "Find the bands for the resistance"},
     // Command3: button "About": opens the About window.
-    ButtonSpec{"Command3", "About", {5535, 4575, 855, 375}, 38, "", "About Stripewise"},
+    ButtonRow{"Command3",
+              ButtonId::Command3,
+              "About",
+              {5535, 4575, 855, 375},
+              38,
+              "",
+              "About Stripewise"},
 };
 
 }  // namespace
 
 QRect TwipBox::Pixels() const { return PixelBox(left, top, width, height); }
 
-QRect ListSpec::RowBox(int row) const {
+QRect ListRow::RowBox(int row) const {
   const QRect list = box.Pixels();
   const int height = static_cast<int>(Pixels(kListRowTwips));
   return QRect(list.left() + kListFramePixels, list.top() + kListFramePixels + row * height,
                list.width() - 2 * kListFramePixels, height);
 }
 
-std::span<const GraphicSpec> Form1Graphics() { return kGraphics; }
-std::span<const ListSpec> Form1Lists() { return kLists; }
-std::span<const ButtonSpec> Form1Buttons() { return kButtons; }
+std::span<const GraphicRow> Form1Graphics() { return kGraphics; }
+std::span<const ListRow> Form1Lists() { return kLists; }
+std::span<const ButtonRow> Form1Buttons() { return kButtons; }
 
 }  // namespace stripewise::ui

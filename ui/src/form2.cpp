@@ -14,11 +14,11 @@ namespace {
 
 constexpr ColorValue kWhite = 0x00FFFFFF;
 
-GraphicSpec Label(std::string_view name, TwipBox box, std::string_view caption, double points,
-                  bool bold = false, bool underline = false, Align align = Align::Left,
-                  std::optional<ColorValue> fore = {}) {
+GraphicRow Label(std::string_view name, TwipBox box, std::string_view caption, double points,
+                 bool bold = false, bool underline = false, Align align = Align::Left,
+                 std::optional<ColorValue> fore = {}) {
   return {.name = name,
-          .kind = GraphicSpec::Kind::Label,
+          .kind = GraphicRow::Kind::Label,
           .box = box,
           .caption = caption,
           .points = points,
@@ -29,7 +29,7 @@ GraphicSpec Label(std::string_view name, TwipBox box, std::string_view caption, 
           .fore = fore};
 }
 
-const GraphicSpec kLabels[] = {
+const GraphicRow kLabels[] = {
     // Label5: title "Stripewise v2.0".
     Label("Label5", {315, 240, 5400, 375}, "Stripewise v2.0", 11.25, true, true, Align::Centre),
     // Label2: the working range, 0.01 ohm to 99000000000 ohm.
@@ -77,7 +77,7 @@ Form2::Form2()
   QPalette palette = this->palette();
   palette.setColor(QPalette::Window, Qt::white);
   setPalette(palette);
-  for (const GraphicSpec& row : kLabels) MakeGraphic(row, this, kWhite);
+  for (const GraphicRow& row : kLabels) MakeGraphic(row, this, kWhite);
   auto* image = new QLabel(this);
   image->setObjectName("Image1");
   image->setPixmap(QPixmap::fromImage(Picture()));

@@ -57,6 +57,10 @@ QColor PartnerColor(ColorValue system, const QPalette& palette) {
   }
 }
 
+QString Text(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 QFont ControlFont(double points, bool bold, bool underline) {
   QFont font(kFontFace);
   font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));

@@ -9,6 +9,8 @@
 #include <QSpacerItem>
 #include <QString>
 
+#include "stripewise_ui/look.h"
+
 namespace stripewise::ui {
 namespace {
 
@@ -27,14 +29,10 @@ QMessageBox::Icon IconOf(MsgBoxStyle style) {
   return QMessageBox::NoIcon;
 }
 
-QString FromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 }  // namespace
 
 void QtMessageBoxes::MsgBox(std::string_view prompt, std::string_view title, MsgBoxStyle style) {
-  QMessageBox box(IconOf(style), FromUtf8(title), FromUtf8(prompt), QMessageBox::Ok, parent_);
+  QMessageBox box(IconOf(style), Text(title), Text(prompt), QMessageBox::Ok, parent_);
   box.setObjectName("MsgBox");
   // A window manager shortens a title that its title bar cannot hold ("Error"
   // showed as an ellipsis): leave room for the title in a bold face, and for

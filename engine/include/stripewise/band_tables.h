@@ -27,6 +27,16 @@ inline constexpr std::array<std::string_view, 12> kMultiplierEntries = {
     "Black", "Brown",  "Red",  "Orange", "Yellow", "Green",
     "Blue",  "Violet", "Grey", "White",  "Gold",   "Silver"};
 
+// Positions of the two multipliers below one in the multiplier list.
+inline constexpr std::int16_t kGoldPosition = 10;    // times 0.1
+inline constexpr std::int16_t kSilverPosition = 11;  // times 0.01
+
+// The power of ten a multiplier position stands for: the position itself
+// from Black to White, -1 for Gold and -2 for Silver.
+constexpr int MultiplierPower(std::int16_t position) {
+  return position == kGoldPosition ? -1 : position == kSilverPosition ? -2 : position;
+}
+
 // Entries of the tolerance list (List4).
 inline constexpr std::array<std::string_view, 8> kToleranceEntries = {
     "Do not count", "Brown 1%", "Red 2%",     "Orange 3%",

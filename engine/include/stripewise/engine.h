@@ -9,6 +9,7 @@
 
 #include "stripewise/band_tables.h"    // IWYU pragma: export
 #include "stripewise/conversions.h"    // IWYU pragma: export
+#include "stripewise/form1_ids.h"      // IWYU pragma: export
 #include "stripewise/form1_record.h"   // IWYU pragma: export
 #include "stripewise/message_boxes.h"  // IWYU pragma: export
 #include "stripewise/numeric_text.h"   // IWYU pragma: export

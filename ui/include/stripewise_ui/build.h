@@ -16,16 +16,13 @@ namespace stripewise::ui {
 
 // A label, shape or line as a child of `parent`, on top of those made
 // before it. Labels without a background of their own take `standard_back`.
-QWidget* MakeGraphic(const GraphicSpec& row, QWidget* parent, ColorValue standard_back);
+QWidget* MakeGraphic(const GraphicRow& row, QWidget* parent, ColorValue standard_back);
 
 // A single-selection list of band colours that shows every entry without
 // scrolling. The user can change the selection but not clear it.
-QListWidget* MakeList(const ListSpec& row, QWidget* parent);
+QListWidget* MakeList(const ListRow& row, QWidget* parent);
 
 // A push button that is never the window's default button.
-QPushButton* MakeButton(const ButtonSpec& row, QWidget* parent);
-
-// A text of the tables as a QString.
-QString Text(std::string_view text);
+QPushButton* MakeButton(const ButtonRow& row, QWidget* parent);
 
 }  // namespace stripewise::ui

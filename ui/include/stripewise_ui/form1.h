@@ -7,9 +7,10 @@
 #include <stripewise/message_boxes.h>
 
 #include <QWidget>
-#include <array>
 #include <functional>
 #include <memory>
+
+#include "stripewise_ui/layout.h"
 
 class QLabel;
 class QLineEdit;
@@ -47,7 +48,13 @@ class Form1 : public QWidget, private Form1Observer {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  void Written(Effect effect) override;
+  // What the engine wrote, shown on the widget that shows it.
+  void ListWritten(ListId list) override;
+  void Text1Written() override;
+  void CaptionWritten(LabelId label) override;
+  void FillWritten(ShapeId band) override;
+  void Text1Focused() override;
+
   void Command3_Click();  // "About"
   void Form_Unload();     // the window is closing
   void BuildGraphics();
@@ -62,14 +69,14 @@ class Form1 : public QWidget, private Form1Observer {
   Form1Record record_;
   std::unique_ptr<MessageBoxes> own_boxes_;
   MessageBoxes* boxes_;
-  std::array<QListWidget*, 4> lists_{};
-  std::array<QLabel*, 6> results_{};
-  std::array<ShapeWidget*, 4> bands_{};
-  std::array<QPushButton*, 3> buttons_{};
+  ById<ListId, QListWidget*> lists_{};
+  ById<LabelId, QLabel*> results_{};
+  ById<ShapeId, ShapeWidget*> bands_{};
+  ById<ButtonId, QPushButton*> buttons_{};
   QLineEdit* text1_ = nullptr;
   QWidget* drawing_ = nullptr;
   // The list position each band was last painted from; -1 while unpainted.
-  std::array<std::int16_t, 4> painted_{-1, -1, -1, -1};
+  ById<ShapeId, std::int16_t> painted_{-1, -1, -1, -1};
   std::function<void()> about_;
   std::function<void()> unload_;
 };

@@ -3,8 +3,8 @@
 
 #pragma once
 
-// The window designer's lightweight controls that Qt has no widget for:
-// shapes with an outline and a solid fill, and straight lines.
+// Lightweight controls that Qt has no widget for: shapes with an outline and
+// a solid fill, and straight lines.
 
 #include <stripewise/band_tables.h>
 

@@ -7,6 +7,7 @@
 // look and, for the labels, shapes and lines, its stacking order.
 
 #include <stripewise/band_tables.h>
+#include <stripewise/form1_ids.h>
 
 #include <QPoint>
 #include <QRect>
@@ -27,7 +28,7 @@ struct TwipBox {
 };
 
 // A label, shape or line of a window.
-struct GraphicSpec {
+struct GraphicRow {
   enum class Kind { Label, Line, Shape };
   std::string_view name;
   Kind kind;
@@ -40,16 +41,18 @@ struct GraphicSpec {
   std::optional<ColorValue> back = {};  // label background, shape fill
   std::optional<ColorValue> fore = {};  // label text, shape outline
   ShapeKind shape = ShapeKind::Rectangle;
-  int width = 1;                     // line width in pixels
-  std::string_view accessible = {};  // what a screen reader calls it
+  int width = 1;                       // line width in pixels
+  std::string_view accessible = {};    // what a screen reader calls it
+  std::optional<LabelId> result = {};  // the result label the conversions write into it
+  std::optional<ShapeId> band = {};    // the band shape the conversions paint
 };
 
 // A list box of band colours.
-struct ListSpec {
+struct ListRow {
   std::string_view name;
+  ListId list;  // the list of the record it shows
   TwipBox box;
   int tab_index;
-  std::span<const std::string_view> entries;
   std::string_view accessible_name;
 
   // Where an entry lies, in the window's pixels: rows of kListRowTwips
@@ -57,9 +60,13 @@ struct ListSpec {
   QRect RowBox(int row) const;
 };
 
+// The push buttons of the main window.
+enum class ButtonId : std::uint8_t { Command1, Command2, Command3 };
+
 // A push button.
-struct ButtonSpec {
+struct ButtonRow {
   std::string_view name;
+  ButtonId button;
   std::string_view caption;
   TwipBox box;
   int tab_index;
@@ -72,9 +79,9 @@ inline constexpr std::string_view kForm1Title = "Stripewise v2.0";
 inline constexpr TwipBox kForm1Client{0, 0, 8025, 6510};
 
 // Labels, shapes and lines of the main window, from the bottom-most up.
-std::span<const GraphicSpec> Form1Graphics();
-std::span<const ListSpec> Form1Lists();
-std::span<const ButtonSpec> Form1Buttons();
+std::span<const GraphicRow> Form1Graphics();
+std::span<const ListRow> Form1Lists();
+std::span<const ButtonRow> Form1Buttons();
 
 // Text1, the input/output box: the resistance in ohms, typed by the user
 // and rewritten by both conversions.
@@ -91,3 +98,9 @@ inline constexpr int kListFramePixels = 2;
 inline constexpr TwipBox kDrawingBox{5415, 1575, 2610, 2295};
 
 }  // namespace stripewise::ui
+
+namespace stripewise {
+template <>
+inline constexpr std::size_t kIdCount<ui::ButtonId> =
+    static_cast<std::size_t>(ui::ButtonId::Command3) + 1;
+}  // namespace stripewise

@@ -3,7 +3,7 @@
 
 #pragma once
 
-// Units, colours and fonts of the window designer, turned into Qt's.
+// Twips, colour values and fonts, turned into Qt's.
 
 #include <stripewise/band_tables.h>
 
@@ -13,6 +13,8 @@
 #include <QImage>
 #include <QPalette>
 #include <QRect>
+#include <QString>
+#include <string_view>
 
 namespace stripewise::ui {
 
@@ -26,7 +28,7 @@ constexpr double Pixels(int twips) { return twips / kTwipsPerPixel; }
 // boxes that touch in twips touch on screen too.
 QRect PixelBox(int left, int top, int width, int height);
 
-// Further system colours the designer's standard looks use.
+// Further system colours of the standard looks of labels, lists and lines.
 inline constexpr ColorValue kWindowColor = 0x80000005;      // window background
 inline constexpr ColorValue kWindowTextColor = 0x80000008;  // window text
 inline constexpr ColorValue kButtonTextColor = 0x80000012;  // button text
@@ -35,11 +37,15 @@ inline constexpr ColorValue kButtonTextColor = 0x80000012;  // button text
 // 0x800000nn from the palette.
 QColor ScreenColor(ColorValue value, const QPalette& palette);
 
-// A system colour paired with a colour the design fixes (dark-blue entries
+// A system colour paired with a colour the program fixes (dark-blue entries
 // on the window colour, a white ground behind the platform's text): the
 // platform's colour under a light theme, and under a dark one the light
-// colour the design was drawn with, so that the pair stays readable.
+// colour the fixed one was chosen against, so that the pair stays readable.
 QColor PartnerColor(ColorValue system, const QPalette& palette);
+
+// A UTF-8 text of the program's own (a table's caption, an engine text) as
+// a QString.
+QString Text(std::string_view text);
 
 // The font face every control uses.
 inline constexpr const char* kFontFace = "Verdana";
