@@ -52,6 +52,10 @@ CommandLine ParseCommandLine(std::span<char* const> args) {
     const std::string_view arg = args[i];
     if (arg == "-h" || arg == "--help") return Answer(CommandLine::Action::Help);
     if (arg == "--version") return Answer(CommandLine::Action::Version);
+    if (arg == "--verbose") {
+      line.verbose = true;
+      continue;
+    }
     const std::string_view name = OptionName(arg);
     if (name.empty()) return Refuse("unexpected argument '" + std::string(arg) + "'");
     const std::size_t equals = name.find('=');
@@ -74,6 +78,7 @@ std::string Usage() {
          "\n"
          "  -h, --help     show this help and exit\n"
          "      --version  show the version and exit\n"
+         "      --verbose  when the window cannot open, show everything Qt said\n"
          "\n"
          "Qt's standard options (-platform, -display, -style, -reverse ...) are accepted.\n";
 }

@@ -17,6 +17,7 @@ struct CommandLine {
   std::string error;     // the one-line complaint when refused
   std::string platform;  // the value of Qt's -platform, when given
   std::string display;   // the value of Qt's -display, when given
+  bool verbose = false;  // --verbose: say everything Qt says when it cannot start
 };
 
 // Reads the arguments after the program name, before any display is opened.

@@ -3,8 +3,15 @@
 
 #pragma once
 
-// What the program does around Qt's start so that a missing display or a
-// missing session bus is handled the way a command-line user expects.
+// What the program does around Qt's start so that a display that cannot be
+// reached, a platform that cannot start or a missing session bus is handled
+// the way a command-line user expects.
+
+#include <QByteArray>
+#include <QString>
+#include <QtGlobal>
+#include <string>
+#include <vector>
 
 #include "command_line.h"
 
@@ -14,15 +21,38 @@ namespace stripewise::app {
 // that outlives the program; with none to be had, the program goes without.
 void AvoidSessionBusLaunch();
 
-// While alive, holds back Qt's start-up messages; when Qt finds no display
-// it can use, prints one line naming the displays tried and exits with 1.
-// Messages of a start that succeeds are passed on when it ends.
-class DisplayGuard {
+// While alive, holds back the messages of Qt's start. When Qt gives up, it
+// prints one line that says why and exits with 1: the displays it tried when
+// none could be reached, else what Qt said; with --verbose or
+// QT_DEBUG_PLUGINS, everything Qt said follows. The messages of a start that
+// succeeds are passed on when the guard ends.
+class StartupGuard {
  public:
-  explicit DisplayGuard(const CommandLine& line);
-  ~DisplayGuard();
-  DisplayGuard(const DisplayGuard&) = delete;
-  DisplayGuard& operator=(const DisplayGuard&) = delete;
+  explicit StartupGuard(const CommandLine& line);
+  ~StartupGuard();
+  StartupGuard(const StartupGuard&) = delete;
+  StartupGuard& operator=(const StartupGuard&) = delete;
+
+ private:
+  struct Held {
+    QtMsgType type;
+    QByteArray category;
+    QString text;
+  };
+
+  // Qt's message handler is a plain function; it reaches the one guard alive.
+  static void Hold(QtMsgType type, const QMessageLogContext& context, const QString& text);
+  [[noreturn]] void GiveUp(const QString& fatal) const;
+  // The line that says why Qt gave up.
+  std::string Reason(const QString& fatal) const;
+  std::string UnreachableDisplay() const;
+
+  // The one guard alive, or nullptr.
+  static StartupGuard*& Active();
+  CommandLine line_;
+  bool verbose_;
+  QtMessageHandler previous_ = nullptr;
+  std::vector<Held> held_;
 };
 
 }  // namespace stripewise::app

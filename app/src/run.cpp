@@ -43,7 +43,7 @@ int Main(int argc, char** argv, const std::function<void(ui::Program&)>& started
       std::span<char* const>(argv, static_cast<std::size_t>(argc)).subspan(argc > 0 ? 1 : 0));
   if (const auto status = AnswerWithoutWindow(line)) return *status;
   AvoidSessionBusLaunch();
-  std::optional<DisplayGuard> guard(std::in_place, line);
+  std::optional<StartupGuard> guard(std::in_place, line);
   QApplication app(argc, argv);
   guard.reset();
   QApplication::setApplicationName("Stripewise");

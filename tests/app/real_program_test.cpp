@@ -176,67 +176,88 @@ TEST(RealProgram, ConvertsOnceAndEndsWithExitCodeZeroWhenClosed) {
   EXPECT_EQ(SessionBusProcesses(), buses) << "a session bus the program started is left running";
 }
 
-// Under a real window manager: each window centred by its outer frame on the
-// work area, the About window an ordinary window of its own without an icon,
-// the two stacking as the user activates them, and a window too large for
-// the screen placed at its corner rather than off it.
-TEST(RealProgram, UnderAWindowManagerWindowsAreCentredStandAloneAndStackIndependently) {
-  x11::Display display;
-  ASSERT_TRUE(display.WaitForWindowManager(10000));
-  const std::vector<std::string> mine = {"QT_QPA_PLATFORM", "QT_SCALE_FACTOR"};
-  Child program({}, mine);
-  const auto main = display.WaitForWindow("Stripewise v2.0", 15000);
-  ASSERT_TRUE(main.has_value()) << program.Stderr();
-  ClickAt(display.Geometry(*main), {397, 317});  // "About"
-  const auto about = display.WaitForWindow("About", 5000);
-  ASSERT_TRUE(about.has_value());
-  EXPECT_TRUE(display.Property(*about, "WM_TRANSIENT_FOR").empty());
-  EXPECT_EQ(display.Property(*about, "_NET_WM_WINDOW_TYPE"),
-            std::vector<std::uint32_t>{display.Atom("_NET_WM_WINDOW_TYPE_NORMAL")});
-  // The bulb in 16 and 32 pixels on the main window only (a window manager
-  // may give the About window an icon of its own).
-  const auto bulb = display.Property(*main, "_NET_WM_ICON");
-  ASSERT_EQ(bulb.size(), 16u * 16 + 2 + 32 * 32 + 2);
-  EXPECT_NE(display.Property(*about, "_NET_WM_ICON"), bulb);
-
-  const auto work = display.Property(0, "_NET_WORKAREA");
-  ASSERT_GE(work.size(), 4u);
-  const QRect area(static_cast<int>(work[0]), static_cast<int>(work[1]), static_cast<int>(work[2]),
-                   static_cast<int>(work[3]));
-  const auto frame = [&display](std::uint32_t window) {
-    const auto e = display.Property(window, "_NET_FRAME_EXTENTS");  // left, right, top, bottom
+// The program under a real window manager, as on a desktop, with its About
+// window open beside the main window.
+class UnderAWindowManager : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(display_.WaitForWindowManager(10000));
+    program_.emplace(std::vector<std::string>{}, kMine);
+    main_ = display_.WaitForWindow("Stripewise v2.0", 15000);
+    ASSERT_TRUE(main_.has_value()) << program_->Stderr();
+    ClickAt(display_.Geometry(*main_), {397, 317});  // "About"
+    about_ = display_.WaitForWindow("About", 5000);
+    ASSERT_TRUE(about_.has_value());
+  }
+  void TearDown() override {
+    if (main_) display_.Close(*main_);
+    if (program_) {
+      EXPECT_EQ(program_->Wait(10000), 0) << program_->Stderr();
+    }
+  }
+  // The work area, free of panels.
+  QRect WorkArea() {
+    const auto work = display_.Property(0, "_NET_WORKAREA");
+    return work.size() < 4 ? QRect()
+                           : QRect(int(work[0]), int(work[1]), int(work[2]), int(work[3]));
+  }
+  // A window with the frame the window manager gave it.
+  QRect Frame(std::uint32_t window) {
+    const auto e = display_.Property(window, "_NET_FRAME_EXTENTS");  // left, right, top, bottom
     return e.size() == 4
-               ? display.Geometry(window).adjusted(-static_cast<int>(e[0]), -static_cast<int>(e[2]),
-                                                   static_cast<int>(e[1]), static_cast<int>(e[3]))
+               ? display_.Geometry(window).adjusted(-int(e[0]), -int(e[2]), int(e[1]), int(e[3]))
                : QRect();
-  };
-  for (const std::uint32_t window : {*main, *about}) {
-    const QPoint off = frame(window).center() - area.center();
+  }
+  // The variables of this environment the program is started without.
+  const std::vector<std::string> kMine = {"QT_QPA_PLATFORM", "QT_SCALE_FACTOR"};
+  x11::Display display_;
+  std::optional<Child> program_;
+  std::optional<std::uint32_t> main_, about_;
+};
+
+TEST_F(UnderAWindowManager, BothWindowsAreCentredByTheirFrames) {
+  const QRect area = WorkArea();
+  for (const std::uint32_t window : {*main_, *about_}) {
+    const QPoint off = Frame(window).center() - area.center();
     EXPECT_LE(std::max(std::abs(off.x()), std::abs(off.y())), 1) << off.x() << "," << off.y();
   }
+}
 
-  const auto on_top = [&display, &main, &about] {
-    const auto stack = display.Property(0, "_NET_CLIENT_LIST_STACKING");  // bottom to top
+// Not a dialog tied to the main window; the bulb in 16 and 32 pixels is the
+// main window's alone (a window manager may give About an icon of its own).
+TEST_F(UnderAWindowManager, AboutIsAPlainWindowOfItsOwnWithoutTheBulb) {
+  EXPECT_TRUE(display_.Property(*about_, "WM_TRANSIENT_FOR").empty());
+  EXPECT_EQ(display_.Property(*about_, "_NET_WM_WINDOW_TYPE"),
+            std::vector<std::uint32_t>{display_.Atom("_NET_WM_WINDOW_TYPE_NORMAL")});
+  const auto bulb = display_.Property(*main_, "_NET_WM_ICON");
+  ASSERT_EQ(bulb.size(), 16u * 16 + 2 + 32 * 32 + 2);
+  EXPECT_NE(display_.Property(*about_, "_NET_WM_ICON"), bulb);
+}
+
+TEST_F(UnderAWindowManager, TheWindowsStackAsTheUserActivatesThem) {
+  const auto on_top = [this] {
+    const auto stack = display_.Property(0, "_NET_CLIENT_LIST_STACKING");  // bottom to top
     const auto at = [&stack](std::uint32_t w) { return std::find(stack.begin(), stack.end(), w); };
-    return at(*main) > at(*about) ? *main : *about;
+    return at(*main_) > at(*about_) ? *main_ : *about_;
   };
-  for (const std::uint32_t window : {*main, *about, *main}) {
+  for (const std::uint32_t window : {*main_, *about_, *main_}) {
     Xdotool("windowactivate --sync " + std::to_string(window));
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    EXPECT_EQ(on_top(), window) << (window == *main ? "main window" : "About window");
+    EXPECT_EQ(on_top(), window) << (window == *main_ ? "main window" : "About window");
   }
-  display.Close(*main);
-  EXPECT_EQ(program.Wait(10000), 0) << program.Stderr();
+}
 
-  Child large({}, mine, {"QT_SCALE_FACTOR=2"});  // 1070 x 868 pixels on a 1024 x 768 screen
-  const auto big = display.WaitForWindow("Stripewise v2.0", 15000);
+// At its corner rather than off the screen, within the one screen pixel that
+// logical pixels can miss.
+TEST_F(UnderAWindowManager, AWindowLargerThanTheScreenStartsAtItsCorner) {
+  Child large({}, kMine, {"QT_SCALE_FACTOR=2"});  // 1070 x 868 pixels on a 1024 x 768 screen
+  const auto big = display_.WaitForWindow("Stripewise v2.0", 15000, *main_);
   ASSERT_TRUE(big.has_value()) << large.Stderr();
   std::this_thread::sleep_for(std::chrono::milliseconds(200));
-  // At its corner, within the one screen pixel that logical pixels can miss.
-  const QPoint corner = frame(*big).topLeft() - area.topLeft();
+  const QPoint corner = Frame(*big).topLeft() - WorkArea().topLeft();
   EXPECT_TRUE(corner.x() >= 0 && corner.x() <= 1 && corner.y() >= 0 && corner.y() <= 1)
       << corner.x() << "," << corner.y();
-  display.Close(*big);
+  display_.Close(*big);
   EXPECT_EQ(large.Wait(10000), 0);
 }
 
@@ -292,6 +313,23 @@ TEST(RealProgram, AnswersOptionsAndMissingDisplaysWithoutAWindow) {
       EXPECT_EQ(program.Stderr().substr(0, answer.err.size()), answer.err) << context;
     }
   }
+}
+
+// On a display that works, a platform plugin that Qt finds but cannot load
+// is named with Qt's words, not taken for a display that cannot be opened;
+// --verbose adds the loader's reason.
+TEST(RealProgram, SaysWhatQtSaidWhenAPlatformPluginCannotLoad) {
+  const std::vector<std::string> env = {"QT_QPA_PLATFORM_PLUGIN_PATH=" BROKEN_PLATFORMS};
+  Child program({"-platform", "broken"}, {"QT_QPA_PLATFORM", "QT_DEBUG_PLUGINS"}, env);
+  EXPECT_EQ(program.Wait(10000), 1);
+  EXPECT_EQ(program.Stderr(),
+            "stripewise: cannot start the Qt platform: Could not load the Qt platform plugin "
+            "\"broken\" in \"" BROKEN_PLATFORMS "\" even though it was found.\n");
+  Child verbose({"-platform", "broken", "--verbose"}, {"QT_QPA_PLATFORM", "QT_DEBUG_PLUGINS"}, env);
+  EXPECT_EQ(verbose.Wait(10000), 1);
+  EXPECT_NE(verbose.Stderr().find("libstripewise_absent.so: cannot open shared object file"),
+            std::string::npos)
+      << verbose.Stderr();
 }
 
 TEST(RealProgram, HonoursQtsOwnOptionsWithoutADisplay) {
