@@ -32,28 +32,5 @@ TEST(BandColor, IsEmptyOutsideTheTwelveColours) {
   }
 }
 
-TEST(BandTables, ListsHoldTheirEntriesInPositionOrder) {
-  EXPECT_EQ(kDigitEntries.front(), "Black");
-  EXPECT_EQ(kDigitEntries.back(), "White");
-  for (std::size_t i = 0; i < kDigitEntries.size(); ++i) {
-    EXPECT_EQ(kMultiplierEntries[i], kDigitEntries[i]);
-  }
-  EXPECT_EQ(kMultiplierEntries[10], "Gold");
-  EXPECT_EQ(kMultiplierEntries[11], "Silver");
-  EXPECT_EQ(kToleranceEntries.front(), "Do not count");
-  EXPECT_EQ(kToleranceEntries.back(), "No Color 20%");
-}
-
-TEST(BandTables, ToleranceBandsTakeTheColourThatNamesTheirEntry) {
-  // Brown, Red, Orange, Yellow, Gold, Silver as colour positions.
-  const int named[] = {1, 2, 3, 4, 10, 11};
-  for (std::size_t entry = 1; entry <= 6; ++entry) {
-    EXPECT_EQ(kToleranceColors[entry], kBandColors[static_cast<std::size_t>(named[entry - 1])])
-        << kToleranceEntries[entry];
-  }
-  EXPECT_EQ(kToleranceColors[0], kButtonFaceColor);
-  EXPECT_EQ(kToleranceColors[7], kButtonFaceColor);
-}
-
 }  // namespace
 }  // namespace stripewise

@@ -31,18 +31,24 @@ const char* const kResultLabels[] = {"Label8",  "Label26", "Label27",
                                      "Label28", "Label31", "Label32"};
 const char* const kBands[] = {"Shape2", "Shape3", "Shape4", "Shape5"};
 
+// The colour a band shows for each entry of the multiplier list, Black to
+// Silver: Brown is painted a mid grey and Grey a light one.
+const QColor kBandScreen[] = {0x000000u, 0x808080u, 0xFF0000u, 0xFFE0C0u, 0xFFFF00u, 0x00FF00u,
+                              0x8080FFu, 0x0000C0u, 0xE0E0E0u, 0xFFFFFFu, 0xFFFFC0u, 0xC0FFC0u};
+
 class Form1Test : public ::testing::Test {
  protected:
   void SetUp() override { program_ = testing::StartedProgram(); }
   QWidget& Form() { return program_->MainWindow(); }
   QListWidget* List(int n) { return Child<QListWidget>(Form(), "List" + std::to_string(n)); }
   QString Caption(const char* label) { return Child<QLabel>(Form(), label)->text(); }
-  ColorValue Fill(const char* band) { return *Child<ShapeWidget>(Form(), band)->Fill(); }
-  std::vector<ColorValue> Fills() {
-    std::vector<ColorValue> all;
-    for (const char* band : kBands) all.push_back(Fill(band));
+  // The colours the four bands show.
+  std::vector<QColor> Bands() {
+    std::vector<QColor> all;
+    for (const char* band : kBands) all.push_back(PaintedAtCentre(Form(), band));
     return all;
   }
+  QColor Face() { return Screen(kButtonFaceColor, Form()); }
   QString Text1() { return Child<QLineEdit>(Form(), "Text1")->text(); }
 
   std::unique_ptr<Program> program_;
@@ -50,11 +56,8 @@ class Form1Test : public ::testing::Test {
 
 TEST_F(Form1Test, StartsWithDoNotCountSelectedBlankResultsAndFocusInTheFirstList) {
   EXPECT_EQ(Form().windowTitle(), "Stripewise v2.0");
-  EXPECT_EQ(Fills(),
-            (std::vector<ColorValue>{kButtonFaceColor, kMenuColor, kMenuColor, kButtonFaceColor}));
-  for (const char* band : kBands) {
-    EXPECT_EQ(PaintedAtCentre(Form(), band), Screen(Fill(band), Form())) << band;
-  }
+  const QColor menu = Screen(kMenuColor, Form());
+  EXPECT_EQ(Bands(), (std::vector<QColor>{Face(), menu, menu, Face()}));
   for (const char* label : kResultLabels) EXPECT_EQ(Caption(label), "") << label;
   EXPECT_EQ(Text1(), "");
   for (int n = 1; n <= 3; ++n) EXPECT_TRUE(List(n)->selectedItems().isEmpty()) << n;
@@ -73,25 +76,23 @@ TEST_F(Form1Test, AClickInAListRepaintsOnlyItsBand) {
   } clicks[] = {
       {2, 2, "Shape3"}, {3, 10, "Shape4"}, {1, 0, "Shape2"}, {3, 11, "Shape4"}, {1, 9, "Shape2"}};
   for (const auto& click : clicks) {
-    std::vector<ColorValue> expected = Fills();
+    std::vector<QColor> expected = Bands();
     ClickEntry(List(click.list), click.row);
-    const auto slot = static_cast<std::size_t>(click.band[5] - '2');
-    expected[slot] = kBandColors[static_cast<std::size_t>(click.row)];
-    EXPECT_EQ(Fills(), expected) << click.band << " " << click.row;
-    EXPECT_EQ(PaintedAtCentre(Form(), click.band), Screen(expected[slot], Form()));
+    expected[static_cast<std::size_t>(click.band[5] - '2')] = kBandScreen[click.row];
+    EXPECT_EQ(Bands(), expected) << click.band << " " << click.row;
     for (const char* label : kResultLabels) EXPECT_EQ(Caption(label), "");
     EXPECT_EQ(Text1(), "");
   }
-  const std::vector<ColorValue> before = Fills();
+  const std::vector<QColor> before = Bands();
   for (int row = 0; row < 8; ++row) ClickEntry(List(4), row);
-  EXPECT_EQ(Fills(), before);
+  EXPECT_EQ(Bands(), before);
 }
 
 TEST_F(Form1Test, ArrowKeysInAListRepaintItsBandAtEveryStep) {
   ClickEntry(List(1), 0);
   for (int row = 1; row < 10; ++row) {
     QTest::keyClick(List(1), Qt::Key_Down);
-    EXPECT_EQ(Fill("Shape2"), kBandColors[static_cast<std::size_t>(row)]) << row;
+    EXPECT_EQ(PaintedAtCentre(Form(), "Shape2"), kBandScreen[row]) << row;
   }
 }
 
@@ -106,6 +107,7 @@ TEST_F(Form1Test, ASecondClickOrCtrlClickNeverClearsASelection) {
 
 struct Conversion {
   int first, second, multiplier, tolerance;
+  QColor band5;  // the tolerance band's colour
   const char* text1;
   const char* label27;
   const char* label28;
@@ -114,10 +116,10 @@ struct Conversion {
 };
 
 const Conversion kConversions[] = {
-    {4, 7, 2, 5, "4700", "235", "4.7", "0.235", "Kilo-Ohm"},
-    {1, 0, 5, 1, "1000000", "10000", "1", "0.01", "Mega-Ohm"},
-    {9, 9, 9, 7, "99000000000", "19800000000", "99000", "19800", "Mega-Ohm"},
-    {1, 0, 11, 6, "0.1", "0.01", "0.0001", "1E-05", "Kilo-Ohm"},
+    {4, 7, 2, 5, 0xFFFFC0u, "4700", "235", "4.7", "0.235", "Kilo-Ohm"},
+    {1, 0, 5, 1, 0x808080u, "1000000", "10000", "1", "0.01", "Mega-Ohm"},
+    {9, 9, 9, 6, 0xC0FFC0u, "99000000000", "9900000000", "99000", "9900", "Mega-Ohm"},
+    {1, 0, 11, 2, 0xFF0000u, "0.1", "0.002", "0.0001", "2E-06", "Kilo-Ohm"},
 };
 
 TEST_F(Form1Test, ColorCodeValueShowsTheFiguresAndPaintsTheBands) {
@@ -135,14 +137,33 @@ TEST_F(Form1Test, ColorCodeValueShowsTheFiguresAndPaintsTheBands) {
     EXPECT_EQ(Caption("Label8"), c.label8);
     EXPECT_EQ(Caption("Label26"), "Ohm Tolerence");
     EXPECT_EQ(Caption("Label32"), QString(c.label8) + " Tolerence");
-    const std::size_t positions[] = {std::size_t(c.first), std::size_t(c.second),
-                                     std::size_t(c.multiplier)};
-    for (std::size_t band = 0; band < 3; ++band) {
-      EXPECT_EQ(PaintedAtCentre(Form(), kBands[band]),
-                Screen(kBandColors[positions[band]], Form()));
-    }
-    EXPECT_EQ(PaintedAtCentre(Form(), "Shape5"),
-              Screen(kToleranceColors[std::size_t(c.tolerance)], Form()));
+    EXPECT_EQ(Bands(), (std::vector<QColor>{kBandScreen[c.first], kBandScreen[c.second],
+                                            kBandScreen[c.multiplier], c.band5}));
+  }
+}
+
+// Each list shows its entries, and each tolerance its band in the colour
+// that names it once a conversion runs; "Do not count" and "No Color 20%"
+// leave the band in the window's colour.
+TEST_F(Form1Test, ListsShowTheirEntriesAndTheToleranceBandItsColour) {
+  const QStringList digits = {"Black", "Brown", "Red",    "Orange", "Yellow",
+                              "Green", "Blue",  "Violet", "Grey",   "White"};
+  const QStringList tolerances = {"Do not count", "Brown 1%", "Red 2%",     "Orange 3%",
+                                  "Yellow 4%",    "Gold 5%",  "Silver 10%", "No Color 20%"};
+  const QStringList shown[] = {digits, digits, digits + QStringList{"Gold", "Silver"}, tolerances};
+  for (int n = 1; n <= 4; ++n) {
+    QStringList entries;
+    for (int row = 0; row < List(n)->count(); ++row) entries << List(n)->item(row)->text();
+    EXPECT_EQ(entries, shown[n - 1]) << n;
+  }
+  const QColor band5[] = {Face(),         kBandScreen[1],  kBandScreen[2],  kBandScreen[3],
+                          kBandScreen[4], kBandScreen[10], kBandScreen[11], Face()};
+  for (int row = 0; row < 8; ++row) {
+    ClickEntry(List(4), row);
+    Child<QLineEdit>(Form(), "Text1")->clear();
+    TypeInto(Form(), "Text1", "47");
+    ClickButton(Form(), "Command2");
+    EXPECT_EQ(PaintedAtCentre(Form(), "Shape5"), band5[row]) << row;
   }
 }
 
@@ -157,11 +178,7 @@ TEST_F(Form1Test, ColorCodeNameSelectsThePaintedBandsAndShowsTheFigures) {
   EXPECT_EQ(List(1)->currentItem()->text(), "Yellow");
   EXPECT_EQ(List(2)->selectedItems().first()->text(), "Violet");
   EXPECT_EQ(List(3)->selectedItems().first()->text(), "Red");
-  const ColorValue painted[] = {kBandColors[4], kBandColors[7], kBandColors[2],
-                                kToleranceColors[5]};
-  for (std::size_t band = 0; band < 4; ++band) {
-    EXPECT_EQ(PaintedAtCentre(Form(), kBands[band]), Screen(painted[band], Form())) << kBands[band];
-  }
+  EXPECT_EQ(Bands(), (std::vector<QColor>{0xFFFF00u, 0x0000C0u, 0xFF0000u, 0xFFFFC0u}));
 }
 
 // Each box also leaves a window manager room for its whole title.
@@ -220,7 +237,7 @@ TEST_F(Form1Test, TheTextBoxKeepsAtMostElevenCharactersTypedOrPasted) {
   EXPECT_EQ(program_->MainWindow().Record().Text1(), "99999999999");
 }
 
-TEST_F(Form1Test, TabMovesTheFocusInTheDocumentedOrder) {
+TEST_F(Form1Test, TabMovesThroughTheListsThenTheButtonsAndTheTextBox) {
   const char* const order[] = {"List2", "List3",    "List4",    "Command1",
                                "Text1", "Command2", "Command3", "List1"};
   for (const char* next : order) {

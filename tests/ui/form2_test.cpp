@@ -60,7 +60,7 @@ TEST_F(Form2Test, AboutOpensOneModelessWindowHoweverOftenItIsPressed) {
   EXPECT_EQ(about->windowTitle(), "About");
 }
 
-TEST_F(Form2Test, ShowsTheDesignedCaptionsEveryBlankKept) {
+TEST_F(Form2Test, ShowsItsCaptionsWithEveryBlankKept) {
   Form2* about = OpenAbout();
   EXPECT_EQ(Child<QLabel>(*about, "Label5")->text(), "Stripewise v2.0");
   EXPECT_EQ(Child<QLabel>(*about, "Label1")->text(), "B B ROY Goes Bombay Via Gate Way");

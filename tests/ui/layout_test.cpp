@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Stripewise developers
 
-// Both windows as the user sees them: every figure here is the design's,
-// written out in pixels (15 twips a pixel) and colours, and checked on the
-// widgets and on a grab of what they paint. None is read from the layout
+// Both windows as the user sees them: every figure here is written out in
+// pixels (15 twips a pixel) and colours, and checked on the widgets and on a
+// grab of what they paint. None is read from the layout
 // tables, so a wrong entry there fails here.
 #include <gtest/gtest.h>
 
@@ -116,7 +116,7 @@ TEST_F(LayoutTest, EveryControlOfBothWindowsHasItsPixelBox) {
   }
 }
 
-TEST_F(LayoutTest, FontsAndCaptionAlignmentAreAsDesigned) {
+TEST_F(LayoutTest, EveryCaptionHasItsFaceSizeWeightAndAlignment) {
   const struct {
     char window;
     const char* name;
@@ -168,9 +168,9 @@ TEST_F(LayoutTest, OneLineCaptionsFitTheirBoxes) {
   }
 }
 
-// Colours sampled where the design puts them: band and swatch colours, text
+// Colours sampled where the window shows them: band and swatch colours, text
 // colours, outlines, and the window's colour just outside a box.
-TEST_F(LayoutTest, ColoursArePaintedWhereTheDesignPutsThem) {
+TEST_F(LayoutTest, BandsSwatchesTextsAndFramesShowTheirColours) {
   const QImage shot = ConvertedMainWindow(*program_);
   const QColor face = Main().palette().color(QPalette::Window);
   const QRgb swatches[] = {0x000000, 0x808080, 0xFF0000, 0xFFE0C0, 0xFFFF00, 0x00FF00,
@@ -264,7 +264,7 @@ double TextContrast(const QImage& image, const QRect& box) {
   return best;
 }
 
-// Every text whose colours are half fixed by the design and half the
+// Every text whose colours are half fixed by the program and half the
 // platform's stays readable, under a light and under a dark theme.
 TEST(Contrast, TextsWithOneFixedColourStayReadableUnderLightAndDarkThemes) {
   const QPalette light = QApplication::palette();
