@@ -12,7 +12,6 @@
 #include <unistd.h>
 
 #include <QColor>
-#include <QString>
 #include <algorithm>
 #include <chrono>
 #include <csignal>
@@ -94,12 +93,8 @@ class Child {
   const std::string stderr_ = "real_program_stderr." + std::to_string(getpid());
 
   static std::string Read(const std::string& path) {
-    std::string text;
-    if (FILE* f = std::fopen(path.c_str(), "r")) {
-      for (int c; (c = std::fgetc(f)) != EOF;) text += static_cast<char>(c);
-      std::fclose(f);
-    }
-    return text;
+    std::ifstream file(path);
+    return {std::istreambuf_iterator<char>(file), {}};
   }
 };
 

@@ -112,29 +112,10 @@ TEST(ValueOfText, AgreesWithStrtodOnDecimalText) {
   }
 }
 
-TEST(NumberText, WritesAsPercent15G) {
-  const std::pair<double, const char*> cases[] = {
-      {4.7, "4.7"},
-      {0.47, "0.47"},
-      {1000, "1000"},
-      {99000000000, "99000000000"},
-      {0.0001, "0.0001"},
-      {0.0000235, "2.35E-05"},
-      {1e15, "1E+15"},
-      {-0.0, "0"},
-      {1.0 / 3, "0.333333333333333"},
-      {47 * 0.1, "4.7"},
-      {0.01 * 0.2, "0.002"},
-      {1e100, "1E+100"},
-      {-4.7, "-4.7"},
-      {123456789012345.0, "123456789012345"},
-      {1234567890123456.0, "1.23456789012346E+15"},
-  };
-  for (const auto& [value, text] : cases) EXPECT_EQ(NumberText(value), text);
-}
-
-// Whatever the double, the text is what C's printf writes for "%.15G".
+// Whatever the double, the text is what C's printf writes for "%.15G"
+// (4.7 is 4.7, 0.0000235 is 2.35E-05, 1E+15), except that -0 is 0.
 TEST(NumberText, MatchesPrintfAcrossDoubles) {
+  EXPECT_EQ(NumberText(-0.0), "0");
   std::mt19937_64 random(7);
   std::uniform_real_distribution<double> mantissa(-10, 10);
   std::uniform_int_distribution<int> exponent(-330, 310);
@@ -179,15 +160,6 @@ TEST(TextToInteger, TakesOnlyDecimalIntegerText) {
   EXPECT_THROW(TextToInt32("2147483648"), RuntimeError);
 }
 
-TEST(Arithmetic, RoundsToTenthHalfToEven) {
-  const std::pair<double, double> cases[] = {{1.25, 1.2}, {1.35, 1.4}, {4.75, 4.8},
-                                             {4.25, 4.2}, {9.96, 10},  {1.04, 1}};
-  for (const auto& [value, rounded] : cases) {
-    EXPECT_EQ(RoundToTenth(value).Value(), rounded) << value;
-  }
-  EXPECT_EQ(IntegerPart(47.9), 47);
-}
-
 // Invalid operations, divisions by zero and overflows fault; NaN operands,
 // infinite operands with an exact result and underflows pass, as the IEEE
 // 754 status flags would say.
@@ -223,17 +195,6 @@ TEST(Arithmetic, FaultsOnInvalidOperationsDivisionsByZeroAndOverflowsOnly) {
     }
     EXPECT_EQ(fault, c.fault) << c.a << (c.divide ? " / " : " * ") << c.b;
   }
-}
-
-TEST(CharacterPicking, CountsFromOneAndGivesEmptyPastTheEnd) {
-  EXPECT_EQ(FirstChar("4.75"), "4");
-  EXPECT_EQ(LastChar("4.75"), "5");
-  EXPECT_EQ(NthChar("4.75", 3), "7");
-  EXPECT_EQ(NthChar("4.75", 5), "");
-  EXPECT_EQ(NthChar("4.75", 0), "");
-  EXPECT_EQ(FirstChar(""), "");
-  EXPECT_EQ(LastChar(""), "");
-  EXPECT_EQ(Len("1E+15"), 5u);
 }
 
 }  // namespace

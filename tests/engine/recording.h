@@ -30,17 +30,11 @@ class RecordingBoxes : public MessageBoxes {
   std::vector<ShownBox> shown;
 };
 
-// One write the record reports: a list, a caption or a band by its id, the
-// text of Text1, or the focus given to Text1.
-struct Text1Write {
-  bool operator==(const Text1Write&) const = default;
-};
-struct FocusWrite {
-  bool operator==(const FocusWrite&) const = default;
-};
-using Write = std::variant<ListId, LabelId, ShapeId, Text1Write, FocusWrite>;
-inline const Write kText1 = Text1Write{};
-inline const Write kFocus = FocusWrite{};
+// One write the record reports: a list, a caption or a band by its id, or
+// kText1 and kFocus for the text of Text1 and the focus given to it.
+using Write = std::variant<ListId, LabelId, ShapeId, std::string_view>;
+inline const Write kText1 = std::string_view("Text1");
+inline const Write kFocus = std::string_view("Text1 focus");
 
 // Every write the record reports, in order.
 class WriteLog : public Form1Observer {

@@ -139,18 +139,19 @@ TEST(Command2Click, RefusesWithOneMessageAndWritesNothingElse) {
   }
 }
 
-// The three bands are set and repainted one after the other before the
-// nested bands-to-value run writes its results.
+// The writes of a complete run: the three bands set and repainted one after
+// the other, then Text1 rewritten, then the nested bands-to-value run.
+const std::vector<Write> kConverted = {
+    ListId::List1,    ShapeId::Shape2,  ListId::List2,    ShapeId::Shape3,  ListId::List3,
+    ShapeId::Shape4,  kText1,           kText1,           LabelId::Label27, ShapeId::Shape5,
+    LabelId::Label26, LabelId::Label28, LabelId::Label31, LabelId::Label8,  LabelId::Label32,
+    ShapeId::Shape2,  ShapeId::Shape3,  ShapeId::Shape4};
+
 TEST(Command2Click, SetsTheBandsInOrderBeforeRunningCommand1) {
   Bench bench(-1, -1, -1, kGold5);
   bench.Type("4700");
   Command2_Click(bench.form, bench.boxes);
-  EXPECT_EQ(bench.log.writes,
-            (std::vector<Write>{ListId::List1, ShapeId::Shape2, ListId::List2, ShapeId::Shape3,
-                                ListId::List3, ShapeId::Shape4, kText1, kText1, LabelId::Label27,
-                                ShapeId::Shape5, LabelId::Label26, LabelId::Label28,
-                                LabelId::Label31, LabelId::Label8, LabelId::Label32,
-                                ShapeId::Shape2, ShapeId::Shape3, ShapeId::Shape4}));
+  EXPECT_EQ(bench.log.writes, kConverted);
   EXPECT_EQ(bench.Caption(LabelId::Label27), "235");
 }
 
@@ -169,13 +170,6 @@ TEST(Command2Click, RoundTripsTheValueOfEveryBandSelection) {
     }
   }
 }
-
-// The effects a complete run writes after the three bands.
-const std::vector<Write> kConverted = {
-    ListId::List1,    ShapeId::Shape2,  ListId::List2,    ShapeId::Shape3,  ListId::List3,
-    ShapeId::Shape4,  kText1,           kText1,           LabelId::Label27, ShapeId::Shape5,
-    LabelId::Label26, LabelId::Label28, LabelId::Label31, LabelId::Label8,  LabelId::Label32,
-    ShapeId::Shape2,  ShapeId::Shape3,  ShapeId::Shape4};
 
 // A run ends with one message and nothing written but the focus, or with the
 // bands set, Text1 rewritten and the results complete; never half-way.
