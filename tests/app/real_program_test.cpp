@@ -3,18 +3,14 @@
 
 // The real program binary on a real X server: started, used once with the
 // mouse and keyboard as a person would, and closed. Run under xvfb-run.
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <spawn.h>
 #include <sys/socket.h>
 #include <sys/un.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QColor>
 #include <algorithm>
 #include <chrono>
-#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -23,79 +19,19 @@
 #include <thread>
 #include <vector>
 
+#include "child_process.h"
 #include "x11_window.h"
-
-extern char** environ;
 
 namespace stripewise {
 namespace {
 
-// The program as a child process with these arguments, without the named
-// variables of this environment and with the added ones; always reaped.
-class Child {
+// The program as a child process.
+class Program : public testing::Child {
  public:
-  explicit Child(const std::vector<std::string>& args = {},
-                 const std::vector<std::string>& env_removed = {},
-                 const std::vector<std::string>& env_added = {}) {
-    std::vector<std::string> env = env_added;
-    for (char** e = environ; *e != nullptr; ++e) {
-      const std::string entry(*e);
-      bool removed = false;
-      for (const auto& name : env_removed) removed = removed || entry.rfind(name + "=", 0) == 0;
-      if (!removed) env.push_back(entry);
-    }
-    std::vector<char*> envp;
-    envp.reserve(env.size() + 1);
-    for (auto& entry : env) envp.push_back(entry.data());
-    envp.push_back(nullptr);
-    std::vector<std::string> words = {STRIPEWISE_PROGRAM};
-    words.insert(words.end(), args.begin(), args.end());
-    std::vector<char*> argv;
-    argv.reserve(words.size() + 1);
-    for (auto& word : words) argv.push_back(word.data());
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, stdout_.c_str(),
-                                     O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, stderr_.c_str(),
-                                     O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    if (posix_spawn(&pid_, STRIPEWISE_PROGRAM, &actions, nullptr, argv.data(), envp.data()) != 0)
-      pid_ = -1;
-    posix_spawn_file_actions_destroy(&actions);
-  }
-  ~Child() {
-    if (pid_ > 0 && !exited_) {
-      kill(pid_, SIGKILL);
-      waitpid(pid_, nullptr, 0);
-    }
-  }
-  // The exit code, or -1 when it did not end in time or did not exit.
-  int Wait(int timeout_ms) {
-    for (int waited = 0; waited < timeout_ms; waited += 20) {
-      int status = 0;
-      if (waitpid(pid_, &status, WNOHANG) == pid_) {
-        exited_ = true;
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-      }
-      std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    return -1;
-  }
-  std::string Stdout() const { return Read(stdout_); }
-  std::string Stderr() const { return Read(stderr_); }
-
- private:
-  pid_t pid_ = -1;
-  bool exited_ = false;
-  // One pair of files for each test process, since CTest runs them side by side.
-  const std::string stdout_ = "real_program_stdout." + std::to_string(getpid());
-  const std::string stderr_ = "real_program_stderr." + std::to_string(getpid());
-
-  static std::string Read(const std::string& path) {
-    std::ifstream file(path);
-    return {std::istreambuf_iterator<char>(file), {}};
-  }
+  explicit Program(const std::vector<std::string>& args = {},
+                   const std::vector<std::string>& env_removed = {},
+                   const std::vector<std::string>& env_added = {})
+      : Child(STRIPEWISE_PROGRAM, args, env_removed, env_added) {}
 };
 
 // The pids of the session-bus processes that run now.
@@ -123,7 +59,7 @@ std::string RuntimeDir() {
 }
 
 void Xdotool(const std::string& arguments) {
-  ASSERT_EQ(std::system(("xdotool " + arguments).c_str()), 0) << arguments;
+  ASSERT_TRUE(testing::Xdotool(arguments)) << arguments;
 }
 
 void ClickAt(const QRect& window, QPoint at) {
@@ -136,8 +72,8 @@ TEST(RealProgram, ConvertsOnceAndEndsWithExitCodeZeroWhenClosed) {
   // On the X server, not the headless platform of the other tests, and with
   // no session bus to be had.
   const std::set<std::string> buses = SessionBusProcesses();
-  Child program({}, {"QT_QPA_PLATFORM", "DBUS_SESSION_BUS_ADDRESS", "XDG_RUNTIME_DIR"},
-                {"XDG_RUNTIME_DIR=" + RuntimeDir()});
+  Program program({}, {"QT_QPA_PLATFORM", "DBUS_SESSION_BUS_ADDRESS", "XDG_RUNTIME_DIR"},
+                  {"XDG_RUNTIME_DIR=" + RuntimeDir()});
   const auto window = display.WaitForWindow("Stripewise v2.0", 15000);
   ASSERT_TRUE(window.has_value()) << program.Stderr();
   const QRect client = display.Geometry(*window);
@@ -206,7 +142,7 @@ class UnderAWindowManager : public ::testing::Test {
   // The variables of this environment the program is started without.
   const std::vector<std::string> kMine = {"QT_QPA_PLATFORM", "QT_SCALE_FACTOR"};
   x11::Display display_;
-  std::optional<Child> program_;
+  std::optional<Program> program_;
   std::optional<std::uint32_t> main_, about_;
 };
 
@@ -245,7 +181,7 @@ TEST_F(UnderAWindowManager, TheWindowsStackAsTheUserActivatesThem) {
 // At its corner rather than off the screen, within the one screen pixel that
 // logical pixels can miss.
 TEST_F(UnderAWindowManager, AWindowLargerThanTheScreenStartsAtItsCorner) {
-  Child large({}, kMine, {"QT_SCALE_FACTOR=2"});  // 1070 x 868 pixels on a 1024 x 768 screen
+  Program large({}, kMine, {"QT_SCALE_FACTOR=2"});  // 1070 x 868 pixels on a 1024 x 768 screen
   const auto big = display_.WaitForWindow("Stripewise v2.0", 15000, *main_);
   ASSERT_TRUE(big.has_value()) << large.Stderr();
   std::this_thread::sleep_for(std::chrono::milliseconds(200));
@@ -295,7 +231,7 @@ TEST(RealProgram, AnswersOptionsAndMissingDisplaysWithoutAWindow) {
   for (const Answer& answer : answers) {
     std::vector<std::string> env = {"XDG_RUNTIME_DIR=" + RuntimeDir()};
     if (!answer.env.empty()) env.push_back(answer.env);
-    Child program(
+    Program program(
         answer.args,
         {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR", "XDG_SESSION_TYPE"},
         env);
@@ -315,12 +251,13 @@ TEST(RealProgram, AnswersOptionsAndMissingDisplaysWithoutAWindow) {
 // --verbose adds the loader's reason.
 TEST(RealProgram, SaysWhatQtSaidWhenAPlatformPluginCannotLoad) {
   const std::vector<std::string> env = {"QT_QPA_PLATFORM_PLUGIN_PATH=" BROKEN_PLATFORMS};
-  Child program({"-platform", "broken"}, {"QT_QPA_PLATFORM", "QT_DEBUG_PLUGINS"}, env);
+  Program program({"-platform", "broken"}, {"QT_QPA_PLATFORM", "QT_DEBUG_PLUGINS"}, env);
   EXPECT_EQ(program.Wait(10000), 1);
   EXPECT_EQ(program.Stderr(),
             "stripewise: cannot start the Qt platform: Could not load the Qt platform plugin "
             "\"broken\" in \"" BROKEN_PLATFORMS "\" even though it was found.\n");
-  Child verbose({"-platform", "broken", "--verbose"}, {"QT_QPA_PLATFORM", "QT_DEBUG_PLUGINS"}, env);
+  Program verbose({"-platform", "broken", "--verbose"}, {"QT_QPA_PLATFORM", "QT_DEBUG_PLUGINS"},
+                  env);
   EXPECT_EQ(verbose.Wait(10000), 1);
   EXPECT_NE(verbose.Stderr().find("libstripewise_absent.so: cannot open shared object file"),
             std::string::npos)
@@ -328,9 +265,9 @@ TEST(RealProgram, SaysWhatQtSaidWhenAPlatformPluginCannotLoad) {
 }
 
 TEST(RealProgram, HonoursQtsOwnOptionsWithoutADisplay) {
-  Child program({"-platform", "offscreen", "-style", "fusion", "-reverse"},
-                {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR"},
-                {"XDG_RUNTIME_DIR=" + RuntimeDir()});
+  Program program({"-platform", "offscreen", "-style", "fusion", "-reverse"},
+                  {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR"},
+                  {"XDG_RUNTIME_DIR=" + RuntimeDir()});
   EXPECT_EQ(program.Wait(1500), -1) << "it should still run: " << program.Stderr();
   EXPECT_EQ(program.Stderr(), "");
 }
