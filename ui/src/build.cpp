@@ -5,6 +5,7 @@
 
 #include <stripewise/form1_record.h>
 
+#include <QAccessible>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
@@ -12,8 +13,10 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QStyledItemDelegate>
+#include <QTimer>
 #include <algorithm>
 
+#include "stripewise_ui/accessibility.h"
 #include "stripewise_ui/look.h"
 
 namespace stripewise::ui {
@@ -44,7 +47,11 @@ QFont FittedFont(QFont font, const QString& caption, const QRect& box) {
 
 QLabel* MakeLabel(const GraphicRow& row, QWidget* parent, ColorValue standard_back) {
   const QString caption = Text(row.caption);
-  auto* label = new QLabel(caption, parent);
+  auto* label = new QLabel(parent);
+  // Marked before its caption is set, since Qt keeps the accessible
+  // interface it makes for a label when the label's text first changes.
+  if (row.decorative) MarkDecorative(label);
+  label->setText(caption);
   label->setFont(
       FittedFont(ControlFont(row.points, row.bold, row.underline), caption, row.box.Pixels()));
   label->setAlignment(AlignmentOf(row.align));
@@ -68,20 +75,52 @@ QLabel* MakeLabel(const GraphicRow& row, QWidget* parent, ColorValue standard_ba
 
 // Selecting is the only thing a click or key does: a second click or Ctrl
 // with a click never clears the selection, as the lists have always behaved.
+// Screen readers hear of the entries the user moves to, and of no other.
 class BandList : public QListWidget {
  public:
   using QListWidget::QListWidget;
 
  protected:
   // With nothing selected, Down or Up selects the entry that shows the focus,
-  // the first one, rather than moving past it.
+  // the first one, rather than moving past it; it is said like any step.
   void keyPressEvent(QKeyEvent* event) override {
     const bool arrow = event->key() == Qt::Key_Down || event->key() == Qt::Key_Up;
     if (arrow && event->modifiers() == Qt::NoModifier && selectedItems().isEmpty()) {
-      setCurrentRow(std::max(currentRow(), 0), QItemSelectionModel::ClearAndSelect);
+      const int row = std::max(currentRow(), 0);
+      const bool moves = row != currentRow();
+      setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+      if (!moves) SayFocused(row);
       return;
     }
     QListWidget::keyPressEvent(event);
+  }
+
+  // A row the program selects in a list the user is not in moves no screen
+  // reader there.
+  void currentChanged(const QModelIndex& current, const QModelIndex& previous) override {
+    if (hasFocus()) {
+      QListWidget::currentChanged(current, previous);
+    } else {
+      // QListView's own would send a focus event.
+      QAbstractItemView::currentChanged(current, previous);  // NOLINT(bugprone-parent-virtual-call)
+    }
+  }
+
+  // Tabbing in, the entry selected is said after the list's name.
+  void focusInEvent(QFocusEvent* event) override {
+    QListWidget::focusInEvent(event);
+    if (event->reason() != Qt::TabFocusReason && event->reason() != Qt::BacktabFocusReason) return;
+    QTimer::singleShot(0, this, [this] {
+      const QList<QListWidgetItem*> selected = selectedItems();
+      if (hasFocus() && !selected.isEmpty()) SayFocused(row(selected.first()));
+    });
+  }
+
+ private:
+  void SayFocused(int row) {
+    QAccessibleEvent focus(this, QAccessible::Focus);
+    focus.setChild(row);
+    QAccessible::updateAccessibility(&focus);
   }
 
   QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
@@ -185,8 +224,7 @@ QPushButton* MakeButton(const ButtonRow& row, QWidget* parent) {
   button->setFont(ControlFont(9.75));
   button->setAutoDefault(false);
   button->setDefault(false);
-  button->setToolTip(Text(row.tooltip));
-  button->setAccessibleName(Text(row.accessible_name));
+  button->setToolTip(Text(row.tooltip));  // screen readers take it as the description
   button->setGeometry(row.box.Pixels());
   return button;
 }

@@ -13,12 +13,14 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
+#include "stripewise_ui/accessibility.h"
 #include "stripewise_ui/build.h"
 #include "stripewise_ui/form2.h"
 #include "stripewise_ui/graphics.h"
 #include "stripewise_ui/layout.h"
 #include "stripewise_ui/look.h"
 #include "stripewise_ui/qt_message_boxes.h"
+#include "stripewise_ui/spoken.h"
 
 namespace stripewise::ui {
 namespace {
@@ -49,6 +51,7 @@ Form1::Form1(MessageBoxes* boxes, QWidget* parent)
                           Qt::WindowCloseButtonHint),
       own_boxes_(boxes ? nullptr : std::make_unique<QtMessageBoxes>(this)),
       boxes_(boxes ? boxes : own_boxes_.get()) {
+  InstallAccessibility();
   setObjectName("Form1");
   setWindowTitle(Text(kForm1Title));
   setWindowIcon(AppIcon());
@@ -57,6 +60,7 @@ Form1::Form1(MessageBoxes* boxes, QWidget* parent)
   QPalette palette = this->palette();
   palette.setColor(QPalette::Window, ScreenColor(kButtonFaceColor, palette));
   setPalette(palette);
+  announcer_ = new Announcer(this);
   BuildDrawingDescription();
   BuildGraphics();
   BuildLists();  // the lists, text box and buttons lie above every drawing
@@ -127,6 +131,13 @@ void Form1::SetTabOrder() {
 
 void Form1::Form_Load() { record_.SetListIndex(ListId::List4, 0); }
 
+// A refusal is not announced: its message box is read out already.
+void Form1::Convert(void (*handler)(Form1Record&, MessageBoxes&), bool with_bands) {
+  completed_ = false;
+  handler(record_, *boxes_);
+  if (completed_) announcer_->Say(SpokenResults(record_, with_bands));
+}
+
 void Form1::Command3_Click() {
   if (about_) about_();
 }
@@ -152,9 +163,9 @@ void Form1::ConnectUserActions() {
   connect(text1_, &QLineEdit::textEdited, this,
           [this](const QString& text) { record_.UserTyped(text.toStdString()); });
   connect(buttons_[ButtonId::Command1], &QPushButton::clicked, this,
-          [this] { Command1_Click(record_, *boxes_); });
+          [this] { Convert(Command1_Click, false); });
   connect(buttons_[ButtonId::Command2], &QPushButton::clicked, this,
-          [this] { Command2_Click(record_, *boxes_); });
+          [this] { Convert(Command2_Click, true); });
   // The About picture is read while "About" is held down, before the click.
   connect(buttons_[ButtonId::Command3], &QPushButton::pressed, this, &Form2::PreparePicture);
   connect(buttons_[ButtonId::Command3], &QPushButton::clicked, this, &Form1::Command3_Click);
@@ -175,10 +186,15 @@ void Form1::Text1Written() {
   text1_->setText(Text(record_.Text1()));
 }
 
+// A figure's accessible name says it with its role and unit ("Tolerance:
+// 235 ohms"); a unit written after it renames it.
 void Form1::CaptionWritten(LabelId label) {
-  const QString caption = Text(record_.Caption(label));
-  results_[label]->setText(caption);
-  results_[label]->setAccessibleDescription(caption);  // its name says what it holds
+  results_[label]->setText(Text(record_.Caption(label)));
+  for (const LabelId figure : AllIds<LabelId>()) {
+    const QString spoken = SpokenFigure(record_, figure);
+    if (!spoken.isEmpty()) results_[figure]->setAccessibleName(spoken);
+  }
+  completed_ = completed_ || label == LabelId::Label32;  // the last caption of a run
 }
 
 void Form1::FillWritten(ShapeId band) {

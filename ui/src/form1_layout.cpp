@@ -26,9 +26,12 @@ constexpr GraphicRow Shape(std::string_view name, ShapeKind shape, TwipBox box,
       .name = name, .kind = Kind::Shape, .box = box, .back = fill, .fore = outline, .shape = shape};
 }
 
-// A swatch of the colour legend, level with the list row of its position.
-constexpr GraphicRow Swatch(std::string_view name, std::string_view caption, int position) {
+// A swatch of the colour legend, level with the list row of its position;
+// screen readers say its figure and colour.
+constexpr GraphicRow Swatch(std::string_view name, std::string_view caption, int position,
+                            std::string_view spoken) {
   GraphicRow row = Label(name, {135, 1080 + kListRowTwips * position, 375, 255}, caption, 9);
+  row.accessible = spoken;
   row.align = Align::Centre;
   row.back = kBandColors[static_cast<std::size_t>(position)];
   if (position == 0 || position == 7) row.fore = 0x00FFFFFF;  // white on black and violet
@@ -58,6 +61,13 @@ constexpr GraphicRow Band(GraphicRow row, ShapeId band) {
   return row;
 }
 
+// A caption whose words the controls beside it say already: screen readers
+// pass over it.
+constexpr GraphicRow Decorative(GraphicRow row) {
+  row.decorative = true;
+  return row;
+}
+
 constexpr GraphicRow Styled(GraphicRow row, bool bold, bool underline) {
   row.bold = bold;
   row.underline = underline;
@@ -80,31 +90,30 @@ constexpr std::array kGraphics = {
                  11.25),
            true, false),
     // Label7: fixed caption "Ohm + / -" after Text1.
-    With(Label("Label7", {2415, 5415, 1095, 255}, "Ohm + / -", 9.75), Align::Centre),
+    Decorative(With(Label("Label7", {2415, 5415, 1095, 255}, "Ohm + / -", 9.75), Align::Centre)),
     // Label8: unit caption of Label28, "Kilo-Ohm" or "Mega-Ohm".
-    Result(Named(With(Label("Label8", {1935, 5895, 1215, 255}, "", 9.75), Align::Centre),
-                 "Resistance unit"),
+    Result(Decorative(With(Label("Label8", {1935, 5895, 1215, 255}, "", 9.75), Align::Centre)),
            LabelId::Label8),
     // Label9: colour legend swatch "0" (Black), level with row 0 of the lists.
-    Swatch("Label9", "0", 0),
+    Swatch("Label9", "0", 0, "0, Black"),
     // Label10: colour legend swatch "1" (Brown).
-    Swatch("Label10", "1", 1),
+    Swatch("Label10", "1", 1, "1, Brown"),
     // Label11: colour legend swatch "2" (Red).
-    Swatch("Label11", "2", 2),
+    Swatch("Label11", "2", 2, "2, Red"),
     // Label12: colour legend swatch "3" (Orange).
-    Swatch("Label12", "3", 3),
+    Swatch("Label12", "3", 3, "3, Orange"),
     // Label13: colour legend swatch "4" (Yellow).
-    Swatch("Label13", "4", 4),
+    Swatch("Label13", "4", 4, "4, Yellow"),
     // Label14: colour legend swatch "5" (Green).
-    Swatch("Label14", "5", 5),
+    Swatch("Label14", "5", 5, "5, Green"),
     // Label15: colour legend swatch "6" (Blue).
-    Swatch("Label15", "6", 6),
+    Swatch("Label15", "6", 6, "6, Blue"),
     // Label16: colour legend swatch "7" (Violet).
-    Swatch("Label16", "7", 7),
+    Swatch("Label16", "7", 7, "7, Violet"),
     // Label17: colour legend swatch "8" (Grey).
-    Swatch("Label17", "8", 8),
+    Swatch("Label17", "8", 8, "8, Grey"),
     // Label18: colour legend swatch "9" (White).
-    Swatch("Label18", "9", 9),
+    Swatch("Label18", "9", 9, "9, White"),
     // Line1: rule under the title.
     Line("Line1", {172, 615}, {7837, 615}, 2),
     // Shape2: first-digit band, painted from List1.
@@ -130,28 +139,27 @@ constexpr std::array kGraphics = {
     // Line5: right lead of the drawn resistor.
     Line("Line5", {7455, 2655}, {7935, 2655}, 3),
     // Label20: pointer caption "First Digit".
-    Label("Label20", {5415, 3615, 855, 255}, "First Digit", 8.25),
+    Decorative(Label("Label20", {5415, 3615, 855, 255}, "First Digit", 8.25)),
     // Line6: pointer from the first-digit band down to Label20.
     Line("Line6", {6135, 3015}, {5775, 3615}),
     // Label21: pointer caption "Second Digit".
-    Label("Label21", {5775, 1680, 1095, 255}, "Second Digit", 8.25),
+    Decorative(Label("Label21", {5775, 1680, 1095, 255}, "Second Digit", 8.25)),
     // Line7: pointer from the second-digit band up to Label21.
     Line("Line7", {6375, 2295}, {6015, 1935}),
     // Label22: pointer caption "Multiplier".
-    Label("Label22", {6495, 3615, 855, 255}, "Multiplier", 8.25),
+    Decorative(Label("Label22", {6495, 3615, 855, 255}, "Multiplier", 8.25)),
     // Line8: pointer from the multiplier band down to Label22.
     Line("Line8", {6615, 3015}, {6735, 3615}),
     // Label23: pointer caption "Tolerence".
-    Label("Label23", {7095, 1575, 975, 255}, "Tolerence", 8.25),
+    Decorative(Label("Label23", {7095, 1575, 975, 255}, "Tolerence", 8.25)),
     // Line9: pointer from the tolerance band up to Label23.
     Line("Line9", {7335, 2295}, {7575, 1815}),
     // Label24: colour legend swatch "-1" (Gold), level with the Gold row of List3.
-    Swatch("Label24", "-1", kGoldPosition),
+    Swatch("Label24", "-1", kGoldPosition, "-1, Gold"),
     // Label25: colour legend swatch "-2" (Silver), level with the Silver row of List3.
-    Swatch("Label25", "-2", kSilverPosition),
+    Swatch("Label25", "-2", kSilverPosition, "-2, Silver"),
     // Label26: unit caption of Label27, "Ohm Tolerence".
-    Result(Named(Label("Label26", {5760, 5415, 1815, 255}, "", 9.75), "Tolerance unit"),
-           LabelId::Label26),
+    Result(Decorative(Label("Label26", {5760, 5415, 1815, 255}, "", 9.75)), LabelId::Label26),
     // Label27: tolerance in ohms.
     Result(Named(With(Label("Label27", {3795, 5415, 1785, 255}, "", 11.25), Align::Centre,
                       kResultColor),
@@ -163,18 +171,16 @@ constexpr std::array kGraphics = {
               "Resistance in kilo-ohms or mega-ohms"),
         LabelId::Label28),
     // Label29: fixed sign "=" starting the second result row.
-    With(Label("Label29", {240, 5895, 255, 255}, "=", 14.25), Align::Right),
+    Decorative(With(Label("Label29", {240, 5895, 255, 255}, "=", 14.25), Align::Right)),
     // Label30: fixed caption "+ / -".
-    Label("Label30", {3240, 5895, 615, 255}, "+ / -", 11.25),
+    Decorative(Label("Label30", {3240, 5895, 615, 255}, "+ / -", 11.25)),
     // Label31: tolerance in kilo-ohms or mega-ohms.
     Result(Named(With(Label("Label31", {3960, 5895, 1455, 255}, "", 11.25), Align::Centre,
                       kResultColor),
                  "Tolerance in kilo-ohms or mega-ohms"),
            LabelId::Label31),
     // Label32: unit caption of Label31, "Kilo-Ohm Tolerence" or "Mega-Ohm Tolerence".
-    Result(Named(Label("Label32", {5640, 5895, 2175, 255}, "", 9.75),
-                 "Tolerance unit in kilo-ohms or mega-ohms"),
-           LabelId::Label32),
+    Result(Decorative(Label("Label32", {5640, 5895, 2175, 255}, "", 9.75)), LabelId::Label32),
     // Shape7: light-yellow frame around the three buttons.
     Shape("Shape7", ShapeKind::RoundedRectangle, {1335, 4455, 5160, 615}, std::nullopt, 0x0080FFFF),
     // Shape8: yellow frame around the results.
@@ -205,24 +211,16 @@ constexpr std::array kButtons = {
               "Color Code Value",
               {1485, 4575, 1935, 375},
               4,
-              "To find the numerical value of selected color codes.",
-              "Find the resistance from the bands"},
+              "To find the numerical value of selected color codes."},
     // Command2: button "Color Code Name": value to bands.
     ButtonRow{"Command2",
               ButtonId::Command2,
               "Color Code Name",
               {3510, 4575, 1935, 375},
               6,
-              "To get the color code names from the numerical value.",
-              "Find the bands for the resistance"},
+              "To get the color code names from the numerical value."},
     // Command3: button "About": opens the About window.
-    ButtonRow{"Command3",
-              ButtonId::Command3,
-              "About",
-              {5535, 4575, 855, 375},
-              38,
-              "",
-              "About Stripewise"},
+    ButtonRow{"Command3", ButtonId::Command3, "About", {5535, 4575, 855, 375}, 38, ""},
 };
 
 }  // namespace

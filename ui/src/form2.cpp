@@ -82,6 +82,7 @@ Form2::Form2()
   image->setObjectName("Image1");
   image->setPixmap(QPixmap::fromImage(Picture()));
   image->setScaledContents(true);
+  image->setAccessibleName("Picture of a resistor banded yellow, violet, red and gold");
   image->setGeometry(kImage1Box.Pixels());
 }
 

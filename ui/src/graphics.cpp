@@ -7,15 +7,18 @@
 #include <algorithm>
 #include <cmath>
 
+#include "stripewise_ui/accessibility.h"
 #include "stripewise_ui/look.h"
 
 namespace stripewise::ui {
 namespace {
 
-// Lightweight controls never take input; clicks go to what lies below.
+// Lightweight controls never take input, clicks go to what lies below, and
+// screen readers hear of the drawing from its description instead.
 void MakeDecorative(QWidget* widget) {
   widget->setAttribute(Qt::WA_TransparentForMouseEvents);
   widget->setFocusPolicy(Qt::NoFocus);
+  MarkDecorative(widget);
 }
 
 }  // namespace

@@ -19,6 +19,7 @@ class QPushButton;
 
 namespace stripewise::ui {
 
+class Announcer;
 class ShapeWidget;
 
 // The main window. Its widgets mirror the engine's record of control
@@ -55,6 +56,9 @@ class Form1 : public QWidget, private Form1Observer {
   void FillWritten(ShapeId band) override;
   void Text1Focused() override;
 
+  // Runs a conversion; one that completes is said to screen readers, after
+  // its bands when `with_bands`.
+  void Convert(void (*handler)(Form1Record&, MessageBoxes&), bool with_bands);
   void Command3_Click();  // "About"
   void Form_Unload();     // the window is closing
   void BuildGraphics();
@@ -75,6 +79,9 @@ class Form1 : public QWidget, private Form1Observer {
   ById<ButtonId, QPushButton*> buttons_{};
   QLineEdit* text1_ = nullptr;
   QWidget* drawing_ = nullptr;
+  Announcer* announcer_ = nullptr;
+  // Whether the conversion running has written its last caption.
+  bool completed_ = false;
   // The list position each band was last painted from; -1 while unpainted.
   ById<ShapeId, std::int16_t> painted_{-1, -1, -1, -1};
   std::function<void()> about_;

@@ -43,6 +43,7 @@ struct GraphicRow {
   ShapeKind shape = ShapeKind::Rectangle;
   int width = 1;                       // line width in pixels
   std::string_view accessible = {};    // what a screen reader calls it
+  bool decorative = false;             // passed over by screen readers
   std::optional<LabelId> result = {};  // the result label the conversions write into it
   std::optional<ShapeId> band = {};    // the band shape the conversions paint
 };
@@ -70,8 +71,7 @@ struct ButtonRow {
   std::string_view caption;
   TwipBox box;
   int tab_index;
-  std::string_view tooltip;
-  std::string_view accessible_name;
+  std::string_view tooltip;  // also what screen readers say the button does
 };
 
 // The main window: client size, title and its controls.
