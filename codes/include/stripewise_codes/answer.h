@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Stripewise developers
+
+#pragma once
+
+// What a question about a resistor gives: a part, or why there is none.
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <variant>
+#include <vector>
+
+#include "stripewise_codes/decimal.h"
+
+namespace stripewise::codes {
+
+// A resistor as its marking describes it.
+struct Part {
+  Decimal ohms;
+  std::optional<Decimal> tolerance_percent;  // nothing when the marking gives none
+  std::optional<int> tempco_ppm_per_kelvin;
+};
+
+// Why a question has no answer.
+struct Problem {
+  enum class Kind {
+    Unreadable,  // the question cannot be read: a word that is not a colour, a value or a marking
+    Uncodable,   // it is read, but the value cannot be coded as asked
+  };
+  Kind kind;
+  std::string message;           // names the word or the value
+  std::vector<Decimal> nearest;  // the nearest values that can be coded, for Uncodable
+};
+
+// An answer of type T, or the problem that stands in its way.
+template <typename T>
+class Result {
+ public:
+  Result(T value) : outcome_(std::move(value)) {}
+  Result(Problem problem) : outcome_(std::move(problem)) {}
+
+  bool Ok() const { return outcome_.index() == 0; }
+  const T& Value() const { return std::get<0>(outcome_); }
+  const Problem& Trouble() const { return std::get<1>(outcome_); }
+
+ private:
+  std::variant<T, Problem> outcome_;
+};
+
+// A problem of reading.
+inline Problem Unreadable(std::string message) {
+  return {Problem::Kind::Unreadable, std::move(message), {}};
+}
+
+}  // namespace stripewise::codes

@@ -1,0 +1,141 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Stripewise developers
+
+#include "stripewise_codes/bands.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace stripewise::codes {
+namespace {
+
+using enum Colour;
+
+// What each colour stands for (IEC 60062:2016), stated once: digit (-1 for
+// none), multiplier power, tolerance in hundredths of a percent (0 for
+// none), temperature coefficient in ppm/K (0 for none).
+struct Stated {
+  Colour colour;
+  int digit, power, tolerance_hundredths, tempco;
+};
+constexpr Stated kStated[] = {
+    {Black, 0, 0, 0, 250},  {Brown, 1, 1, 100, 100}, {Red, 2, 2, 200, 50},
+    {Orange, 3, 3, 5, 15},  {Yellow, 4, 4, 2, 25},   {Green, 5, 5, 50, 20},
+    {Blue, 6, 6, 25, 10},   {Violet, 7, 7, 10, 5},   {Grey, 8, 8, 1, 1},
+    {White, 9, 9, 0, 0},    {Pink, -1, -3, 0, 0},    {Silver, -1, -2, 1000, 0},
+    {Gold, -1, -1, 500, 0},
+};
+
+// Every tolerance and temperature coefficient colour, once, on six bands
+// (brown black black black: 100 ohms); the others refused in those places.
+TEST(ReadBands, EachToleranceAndTempcoColourSaysItsFigure) {
+  for (const Stated& s : kStated) {
+    const Result<Part> tolerance =
+        ReadBands(std::vector{Brown, Black, Black, Black, s.colour, Red});
+    ASSERT_EQ(tolerance.Ok(), s.tolerance_hundredths != 0) << NameOf(s.colour);
+    if (tolerance.Ok()) {
+      EXPECT_EQ(tolerance.Value().tolerance_percent, Decimal(s.tolerance_hundredths, -2));
+      EXPECT_EQ(tolerance.Value().ohms, Decimal(100, 0));
+    }
+    const Result<Part> tempco = ReadBands(std::vector{Brown, Black, Black, Black, Brown, s.colour});
+    ASSERT_EQ(tempco.Ok(), s.tempco != 0) << NameOf(s.colour);
+    if (tempco.Ok()) {
+      EXPECT_EQ(tempco.Value().tempco_ppm_per_kelvin, s.tempco);
+    }
+  }
+}
+
+// Every digit and multiplier combination of each band count decodes to
+// its digits times its power of ten, and codes back to itself unless its
+// first band is black; digit bands take only the ten digit colours.
+TEST(Bands, EveryCombinationOfEachCountDecodesAndCodesBackToItself) {
+  const std::vector<std::vector<Colour>> last = {{}, {Gold}, {Brown}, {Brown, Violet}};
+  for (int count = 3; count <= 6; ++count) {
+    const int digits = count >= 5 ? 3 : 2;
+    const std::vector<Colour>& tail = last[static_cast<std::size_t>(count - 3)];
+    for (int figures = 0; figures < (digits == 3 ? 1000 : 100); ++figures) {
+      for (const Stated& multiplier : kStated) {
+        std::vector<Colour> bands;
+        for (int place = digits - 1, f = figures; place >= 0; --place, f /= 10) {
+          bands.insert(bands.begin(), kStated[f % 10].colour);
+        }
+        bands.push_back(multiplier.colour);
+        bands.insert(bands.end(), tail.begin(), tail.end());
+        const Result<Part> read = ReadBands(bands);
+        ASSERT_TRUE(read.Ok()) << figures << " " << NameOf(multiplier.colour);
+        ASSERT_EQ(read.Value().ohms, Decimal(figures, multiplier.power));
+        if (bands.front() == Black) continue;
+        const Coding coding{count, read.Value().tolerance_percent,
+                            read.Value().tempco_ppm_per_kelvin};
+        const Result<std::vector<Colour>> written = WriteBands(read.Value().ohms, coding);
+        ASSERT_TRUE(written.Ok()) << written.Trouble().message;
+        ASSERT_EQ(written.Value(), bands);
+      }
+    }
+  }
+  for (const Stated& s : kStated) {
+    EXPECT_EQ(ReadBands(std::vector{s.colour, Black, Black}).Ok(), s.digit >= 0)
+        << NameOf(s.colour);
+  }
+}
+
+// A value off the codes is refused with the nearest values on both sides,
+// which are codable and neighbours: one step of the lower one's last digit
+// apart. Zero ohms is the single black band.
+TEST(WriteBands, RefusesWhatTheBandsCannotHoldWithItsNearestNeighbours) {
+  const Result<std::vector<Colour>> refused = WriteBands(Decimal(475, 1), Coding{});
+  ASSERT_FALSE(refused.Ok());
+  EXPECT_EQ(refused.Trouble().kind, Problem::Kind::Uncodable);
+  EXPECT_EQ(refused.Trouble().nearest, (std::vector{Decimal(47, 2), Decimal(48, 2)}));
+  EXPECT_NE(refused.Trouble().message.find("or five bands"), std::string::npos);
+  EXPECT_EQ(WriteBands(Decimal(), Coding{}).Value(), std::vector{Black});
+  for (int figures = 100; figures < 1000; figures += 7) {
+    for (int power = -5; power <= 9; ++power) {
+      const Decimal ohms(figures, power);
+      const Result<std::vector<Colour>> coded = WriteBands(ohms, Coding{});
+      if (coded.Ok()) continue;
+      const std::vector<Decimal>& near = coded.Trouble().nearest;
+      ASSERT_LT(near.front(), ohms);
+      if (near.size() == 1) continue;  // above every code
+      ASSERT_LT(ohms, near.back());
+      ASSERT_TRUE(WriteBands(near.back(), Coding{}).Ok());
+      const Decimal below = near.front().IsZero() ? Decimal(1, -2) : near.front();  // 10 mohm
+      const int step = below.Digits() == 1 ? below.Exponent() - 1 : below.Exponent();
+      ASSERT_EQ(near.front().IsZero() ? below : below.Plus(Decimal(1, step)), near.back())
+          << figures;
+    }
+  }
+}
+
+TEST(ReadBands, RefusesBandsThatAreNotACodeNamingTheBand) {
+  const std::pair<std::vector<Colour>, const char*> refused[] = {
+      {{Red}, "'red'"},
+      {{Red, Red}, "2 bands"},
+      {{Red, Red, Red, Gold, Brown, Red, Red}, "7 bands"},
+      {{Gold, Red, Red}, "band 1 'gold'"},
+      {{Red, Red, Red, Black}, "band 4 'black'"},
+      {{Red, Red, Red, Red, Red, White}, "band 6 'white'"},
+  };
+  for (const auto& [bands, named] : refused) {
+    const Result<Part> read = ReadBands(bands);
+    ASSERT_FALSE(read.Ok()) << named;
+    EXPECT_EQ(read.Trouble().kind, Problem::Kind::Unreadable);
+    EXPECT_NE(read.Trouble().message.find(named), std::string::npos) << read.Trouble().message;
+  }
+}
+
+TEST(ParseColour, TakesEveryNameAndLetterInAnyCase) {
+  const std::pair<const char*, Colour> words[] = {
+      {"BLACK", Black}, {"bk", Black},  {"Gray", Grey}, {"GY", Grey},  {"purple", Violet},
+      {"VT", Violet},   {"pink", Pink}, {"Pk", Pink},   {"GD", Gold},  {"sr", Silver},
+      {"WH", White},    {"og", Orange}, {"Bu", Blue},   {"gn", Green}, {"ye", Yellow}};
+  for (const auto& [word, colour] : words) EXPECT_EQ(ParseColour(word), colour) << word;
+  for (const Stated& s : kStated) EXPECT_EQ(ParseColour(NameOf(s.colour)), s.colour);
+  for (const char* word : {"", "blu", "b", "golden", "red ", "R"})
+    EXPECT_FALSE(ParseColour(word)) << word;
+}
+
+}  // namespace
+}  // namespace stripewise::codes
