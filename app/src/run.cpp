@@ -8,9 +8,11 @@
 
 #include <QApplication>
 #include <cstdio>
+#include <iostream>
 #include <optional>
 #include <span>
 
+#include "codes_command.h"
 #include "command_line.h"
 #include "platform_start.h"
 
@@ -39,8 +41,13 @@ std::optional<int> AnswerWithoutWindow(const CommandLine& line) {
 }  // namespace
 
 int Main(int argc, char** argv, const std::function<void(ui::Program&)>& started) {
-  const auto line = ParseCommandLine(
-      std::span<char* const>(argv, static_cast<std::size_t>(argc)).subspan(argc > 0 ? 1 : 0));
+  const auto args =
+      std::span<char* const>(argv, static_cast<std::size_t>(argc)).subspan(argc > 0 ? 1 : 0);
+  if (IsCodesCommand(args)) {  // answered on the terminal: no window, no toolkit
+    std::ios::sync_with_stdio(false);
+    return RunCodesCommand(args, std::cin, std::cout, std::cerr);
+  }
+  const auto line = ParseCommandLine(args);
   if (const auto status = AnswerWithoutWindow(line)) return *status;
   AvoidSessionBusLaunch();
   std::optional<StartupGuard> guard(std::in_place, line);

@@ -43,7 +43,8 @@ std::vector<std::string> InstalledFiles() {
           "share/icons/hicolor/scalable/apps/" + kId + ".svg",
           "share/man/man1/stripewise.1.gz",
           "share/doc/stripewise/copyright",
-          "share/doc/stripewise/changelog.gz"};
+          "share/doc/stripewise/changelog.gz",
+          "share/bash-completion/completions/stripewise"};
 }
 
 TEST(Install, PutsEverythingInItsStandardPlaceAndPassesTheValidators) {
@@ -64,6 +65,11 @@ TEST(Install, PutsEverythingInItsStandardPlaceAndPassesTheValidators) {
                              (prefix / "share/metainfo" / (kId + ".metainfo.xml")).string() + "'");
   EXPECT_TRUE(metainfo.ok) << metainfo.out;
   EXPECT_EQ(metainfo.out.find("<url"), std::string::npos);  // no address until a packager gives one
+  const Ran completion = Shell("bash -c 'source " +
+                               (prefix / "share/bash-completion/completions/stripewise").string() +
+                               "; COMP_WORDS=(stripewise value gr); COMP_CWORD=2; _stripewise; "
+                               "echo ${COMPREPLY[*]}'");
+  EXPECT_EQ(completion.out, "green grey\n");
   fs::remove_all(prefix);
 }
 

@@ -216,6 +216,10 @@ TEST(RealProgram, AnswersOptionsAndMissingDisplaysWithoutAWindow) {
       {{"--version"}, "", 0, "stripewise 2.0.0\n", ""},
       {{"--frobnicate"}, "", 2, "", "stripewise: unknown option '--frobnicate'\n" + usage},
       {{"-style", "fusion", "4700"}, "", 2, "", "stripewise: unexpected argument '4700'\n" + usage},
+      // Questions about resistors, answered without a display; a subcommand
+      // counts only first.
+      {{"smd", "01C"}, "", 0, "10 k\u03A9 \u00B11 %", ""},
+      {{"-style", "fusion", "smd", "01C"}, "", 2, "", "stripewise: unexpected argument 'smd'\n"},
       {{}, "", 1, "", "stripewise: no graphical display (DISPLAY and WAYLAND_DISPLAY are unset)\n"},
       {{},
        "DISPLAY=:217",
