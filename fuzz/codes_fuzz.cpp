@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Stripewise developers
+
+// Feeds arbitrary text to the readers of written values and surface-mount
+// markings. Whatever they read must write back: a value with its unit
+// prefix reads as itself, its bands on four and five bands read back as the
+// value (or the refusal names neighbours around it), and a marking's value
+// is written in a marking that reads as that value.
+#include <stripewise_codes/bands.h>
+#include <stripewise_codes/smd.h>
+#include <stripewise_codes/written.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+using namespace stripewise::codes;
+
+void Require(bool condition, const char* what, const std::string& text) {
+  if (condition) return;
+  std::fprintf(stderr, "%s for input \"%s\"\n", what, text.c_str());
+  std::abort();
+}
+
+void CheckValue(const std::string& text) {
+  const Result<Decimal> read = ReadValue(text);
+  if (!read.Ok()) return;
+  const Decimal ohms = read.Value();
+  Require(ReadValue(WithUnit(ohms)).Value() == ohms, "the value written does not read back", text);
+  for (const int bands : {4, 5}) {
+    const Result<std::vector<Colour>> coded = WriteBands(ohms, Coding{bands, {}, {}});
+    if (coded.Ok()) {
+      Require(ReadBands(coded.Value()).Value().ohms == ohms, "the bands do not read back", text);
+    } else {
+      const std::vector<Decimal>& near = coded.Trouble().nearest;
+      Require(near.front() < ohms && (near.size() == 1 || ohms < near.back()),
+              "the nearest values do not bracket it", text);
+    }
+  }
+}
+
+void CheckMarking(const std::string& text) {
+  const Result<Part> read = ReadMarking(text);
+  if (!read.Ok()) return;
+  const Markings written = MarkingsOf(read.Value().ohms);
+  bool any = false;
+  for (const auto& marking : {written.three_digit, written.four_digit, written.eia96}) {
+    if (!marking) continue;
+    any = true;
+    Require(ReadMarking(*marking).Value().ohms == read.Value().ohms, "a marking reads otherwise",
+            text);
+  }
+  Require(any, "the value of a marking has no marking", text);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string text(reinterpret_cast<const char*>(data), size);
+  CheckValue(text);
+  CheckMarking(text);
+  return 0;
+}
