@@ -91,13 +91,15 @@ std::string StartupGuard::UnreachableDisplay() const {
   const std::string platform = line_.platform.empty() ? Env("QT_QPA_PLATFORM") : line_.platform;
   const std::string x11 = line_.display.empty() ? Env("DISPLAY") : line_.display;
   const std::string wayland = Env("WAYLAND_DISPLAY");
+  // libwayland's own choice when none is named.
+  const std::string wayland_tried = wayland.empty() ? "wayland-0" : wayland;
   const bool any = platform.empty();
   std::string tried;
   const auto add = [&tried](const std::string& what) {
     tried += (tried.empty() ? "" : ", ") + what;
   };
   if ((any && !wayland.empty()) || platform.find("wayland") != std::string::npos) {
-    add("Wayland display \"" + wayland + "\"");
+    add("Wayland display \"" + wayland_tried + "\"");
   }
   if ((any && !x11.empty()) || platform.find("xcb") != std::string::npos) {
     add("X11 display \"" + x11 + "\"");

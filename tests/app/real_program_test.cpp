@@ -231,6 +231,11 @@ TEST(RealProgram, AnswersOptionsAndMissingDisplaysWithoutAWindow) {
        1,
        "",
        "stripewise: cannot open a display (tried Wayland display \"wayland-217\")\n"},
+      {{"-platform", "wayland"},
+       "",
+       1,
+       "",
+       "stripewise: cannot open a display (tried Wayland display \"wayland-0\")\n"},
   };
   for (const Answer& answer : answers) {
     std::vector<std::string> env = {"XDG_RUNTIME_DIR=" + RuntimeDir()};
