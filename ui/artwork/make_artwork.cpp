@@ -3,6 +3,8 @@
 
 // Draws the project's artwork and writes it into the folder given:
 //   bulb-16.png, bulb-32.png  the window icon, a lit light bulb, 16 colours
+//   bulb-48.png, bulb-64.png  the same bulb smoothed, for title bars and
+//                             panels at twice the scale
 //   bulb.svg                  the same bulb, scalable
 //   about.jpg                 the About window's picture: a resistor with its
 //                             bands, 142 x 192, progressive JPEG
@@ -71,11 +73,13 @@ void Paint(QPainter& painter, const Primitive& p) {
   }
 }
 
-// Without anti-aliasing, so that only the palette's colours appear.
+// The 16 and 32 pixel ones without anti-aliasing, so that only the
+// palette's colours appear; the larger ones smoothed.
 QImage BulbImage(int size) {
   QImage image(size, size, QImage::Format_ARGB32);
   image.fill(Qt::transparent);
   QPainter painter(&image);
+  painter.setRenderHint(QPainter::Antialiasing, size > 32);
   painter.scale(size / 32.0, size / 32.0);
   for (const Primitive& p : Bulb()) Paint(painter, p);
   return image;
@@ -158,6 +162,8 @@ int main(int argc, char** argv) {
   QFile svg(out.filePath("bulb.svg"));
   const bool ok = BulbImage(16).save(out.filePath("bulb-16.png")) &&
                   BulbImage(32).save(out.filePath("bulb-32.png")) &&
+                  BulbImage(48).save(out.filePath("bulb-48.png")) &&
+                  BulbImage(64).save(out.filePath("bulb-64.png")) &&
                   svg.open(QIODevice::WriteOnly | QIODevice::Text) &&
                   svg.write(BulbSvg().toUtf8()) > 0 &&
                   SaveJpeg(AboutImage(), out.filePath("about.jpg"));

@@ -81,9 +81,16 @@ QImage ReadResource(const char* path, const char* format) {
   return reader.read();
 }
 
+bool OnWayland() { return QGuiApplication::platformName().startsWith("wayland"); }
+
 QIcon AppIcon() {
   QIcon icon;  // Qt's own PNG reader: no image plugin at start
   for (const char* file : {":/stripewise/bulb-16.png", ":/stripewise/bulb-32.png"}) {
+    icon.addPixmap(QPixmap::fromImage(ReadResource(file, "png")));
+  }
+  if (!OnWayland()) return icon;
+  // Qt's own title bar on Wayland draws the bulb at the screen's scale.
+  for (const char* file : {":/stripewise/bulb-48.png", ":/stripewise/bulb-64.png"}) {
     icon.addPixmap(QPixmap::fromImage(ReadResource(file, "png")));
   }
   return icon;

@@ -62,7 +62,11 @@ void EnsureResources();
 // asked to detect the format, Qt would load every image plugin to ask each.
 QImage ReadResource(const char* path, const char* format);
 
-// The program's icon, a lit light bulb, in 16 and 32 pixels.
+// Whether the windows are on a Wayland compositor.
+bool OnWayland();
+
+// The program's icon, a lit light bulb, in 16 and 32 pixels, and on Wayland
+// also in 48 and 64, drawn for a scale of two.
 QIcon AppIcon();
 
 // Lets DejaVu Sans stand in where Verdana is not installed.
