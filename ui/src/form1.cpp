@@ -19,6 +19,7 @@
 #include "stripewise_ui/graphics.h"
 #include "stripewise_ui/layout.h"
 #include "stripewise_ui/look.h"
+#include "stripewise_ui/placement.h"
 #include "stripewise_ui/qt_message_boxes.h"
 #include "stripewise_ui/spoken.h"
 
@@ -144,6 +145,11 @@ void Form1::Command3_Click() {
 
 void Form1::Form_Unload() {
   if (unload_) unload_();
+}
+
+void Form1::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::WindowStateChange) KeepUnmaximized(this);
+  QWidget::changeEvent(event);
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

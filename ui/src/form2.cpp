@@ -3,11 +3,13 @@
 
 #include "stripewise_ui/form2.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QPixmap>
 
 #include "stripewise_ui/build.h"
 #include "stripewise_ui/look.h"
+#include "stripewise_ui/placement.h"
 
 namespace stripewise::ui {
 namespace {
@@ -63,6 +65,11 @@ const QImage& Picture() {
 }  // namespace
 
 void Form2::PreparePicture() { (void)Picture(); }
+
+void Form2::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::WindowStateChange) KeepUnmaximized(this);
+  QWidget::changeEvent(event);
+}
 
 Form2::Form2()
     // A window of its own with only a close box: no owner, so that it and the

@@ -79,6 +79,12 @@ QMargins FrameExtents(QWidget* window) {
   return known.isNull() ? RequestedExtents(window) : known;
 }
 
+void KeepUnmaximized(QWidget* window) {
+  if (window->windowState() & Qt::WindowMaximized) {
+    window->setWindowState(window->windowState() & ~Qt::WindowMaximized);
+  }
+}
+
 void CentreOnScreen(QWidget* window, const QScreen* screen) {
   if (screen == nullptr) screen = QGuiApplication::primaryScreen();
   if (screen == nullptr) return;

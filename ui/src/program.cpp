@@ -3,6 +3,7 @@
 
 #include "stripewise_ui/program.h"
 
+#include "stripewise_ui/look.h"
 #include "stripewise_ui/placement.h"
 
 namespace stripewise::ui {
@@ -19,6 +20,14 @@ void Program::Start() {
 }
 
 void Program::ShowAbout() {
+  // A Wayland compositor brings a window forward only when the user asks
+  // it, and Qt's request cannot prove that the user did: a window that is
+  // not active is opened anew instead, which every compositor puts in
+  // front, in the state any fresh About window has.
+  if (!form2_.isNull() && OnWayland() && !form2_->isActiveWindow()) {
+    form2_->close();
+    delete form2_;
+  }
   if (form2_.isNull()) {
     form2_ = new Form2;  // deletes itself when closed, which empties the reference
     CentreOnScreen(form2_, form1_->screen());  // the screen of the main window

@@ -47,6 +47,7 @@ class Form1 : public QWidget, private Form1Observer {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   // What the engine wrote, shown on the widget that shows it.

@@ -19,6 +19,9 @@ class Form2 : public QWidget {
   // Reads the picture ahead, once for the program's life, so that a window
   // opening later shows it at once.
   static void PreparePicture();
+
+ protected:
+  void changeEvent(QEvent* event) override;
 };
 
 }  // namespace stripewise::ui

@@ -30,4 +30,10 @@ QMargins FrameExtents(QWidget* window);
 // free area of `screen`.
 void CentreOnScreen(QWidget* window, const QScreen* screen);
 
+// Undoes a maximize that a compositor or window manager made of a window of
+// fixed size, from a title-bar button, a keyboard shortcut or another
+// program, so that its size, place and state stay. Called on each change
+// of the window's state.
+void KeepUnmaximized(QWidget* window);
+
 }  // namespace stripewise::ui
