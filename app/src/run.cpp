@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <cstdio>
+#include <cstdlib>
 #include <iostream>
 #include <optional>
 #include <span>
@@ -50,6 +51,7 @@ int Main(int argc, char** argv, const std::function<void(ui::Program&)>& started
   const auto line = ParseCommandLine(args);
   if (const auto status = AnswerWithoutWindow(line)) return *status;
   AvoidSessionBusLaunch();
+  setenv("RESOURCE_NAME", STRIPEWISE_X11_NAME, 0);  // the X11 instance name desktops match
   std::optional<StartupGuard> guard(std::in_place, line);
   QApplication app(argc, argv);
   guard.reset();

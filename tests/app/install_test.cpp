@@ -40,6 +40,8 @@ std::vector<std::string> InstalledFiles() {
           "share/metainfo/" + kId + ".metainfo.xml",
           "share/icons/hicolor/16x16/apps/" + kId + ".png",
           "share/icons/hicolor/32x32/apps/" + kId + ".png",
+          "share/icons/hicolor/48x48/apps/" + kId + ".png",
+          "share/icons/hicolor/64x64/apps/" + kId + ".png",
           "share/icons/hicolor/scalable/apps/" + kId + ".svg",
           "share/man/man1/stripewise.1.gz",
           "share/doc/stripewise/copyright",
