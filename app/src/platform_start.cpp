@@ -4,9 +4,12 @@
 #include "platform_start.h"
 
 #include <sys/stat.h>
+#include <wayland-client.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <optional>
 
 namespace stripewise::app {
 namespace {
@@ -22,7 +25,35 @@ bool SaysDisplayUnreachable(const QString& text) {
          text.startsWith("Failed to create wl_display");
 }
 
+// Whether the Wayland compositor draws the title bars of windows that ask it
+// (it offers xdg-decoration); nothing when it cannot be reached.
+std::optional<bool> CompositorDrawsTitleBars() {
+  wl_display* display = wl_display_connect(nullptr);
+  if (display == nullptr) return std::nullopt;
+  bool draws = false;
+  static const wl_registry_listener kListener = {
+      [](void* data, wl_registry*, std::uint32_t, const char* interface, std::uint32_t) {
+        if (std::strcmp(interface, "zxdg_decoration_manager_v1") == 0) {
+          *static_cast<bool*>(data) = true;
+        }
+      },
+      [](void*, wl_registry*, std::uint32_t) {}};
+  wl_registry* registry = wl_display_get_registry(display);
+  wl_registry_add_listener(registry, &kListener, &draws);
+  const bool answered = wl_display_roundtrip(display) >= 0;
+  wl_registry_destroy(registry);
+  wl_display_disconnect(display);
+  return answered ? std::optional<bool>(draws) : std::nullopt;
+}
+
 }  // namespace
+
+void PreferCompositorTitleBars(const CommandLine& line) {
+  if (!line.platform.empty() || !Env("QT_QPA_PLATFORM").empty()) return;
+  if (Env("WAYLAND_DISPLAY").empty() || Env("DISPLAY").empty()) return;
+  if (CompositorDrawsTitleBars().value_or(true)) return;
+  setenv("QT_QPA_PLATFORM", "xcb", 1);
+}
 
 void AvoidSessionBusLaunch() {
   if (!Env("DBUS_SESSION_BUS_ADDRESS").empty()) return;

@@ -21,6 +21,13 @@ namespace stripewise::app {
 // that outlives the program; with none to be had, the program goes without.
 void AvoidSessionBusLaunch();
 
+// On a Wayland compositor that leaves title bars to its programs (GNOME,
+// weston), Qt's own title bar would offer minimize and maximize to windows
+// of fixed size that can do neither: there, and where XWayland is at hand,
+// the windows go through it and the compositor draws their title bars. A
+// platform asked for with -platform or QT_QPA_PLATFORM is kept.
+void PreferCompositorTitleBars(const CommandLine& line);
+
 // While alive, holds back the messages of Qt's start. When Qt gives up, it
 // prints one line that says why and exits with 1: the displays it tried when
 // none could be reached, else what Qt said; with --verbose or

@@ -52,6 +52,7 @@ int Main(int argc, char** argv, const std::function<void(ui::Program&)>& started
   if (const auto status = AnswerWithoutWindow(line)) return *status;
   AvoidSessionBusLaunch();
   setenv("RESOURCE_NAME", STRIPEWISE_X11_NAME, 0);  // the X11 instance name desktops match
+  PreferCompositorTitleBars(line);
   std::optional<StartupGuard> guard(std::in_place, line);
   QApplication app(argc, argv);
   guard.reset();
