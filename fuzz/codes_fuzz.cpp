@@ -11,19 +11,14 @@
 #include <stripewise_codes/written.h>
 
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
+
+#include "require.h"
 
 namespace {
 
 using namespace stripewise::codes;
-
-void Require(bool condition, const char* what, const std::string& text) {
-  if (condition) return;
-  std::fprintf(stderr, "%s for input \"%s\"\n", what, text.c_str());
-  std::abort();
-}
+using stripewise::fuzz::Require;
 
 void CheckValue(const std::string& text) {
   const Result<Decimal> read = ReadValue(text);

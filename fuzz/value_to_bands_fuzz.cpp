@@ -8,26 +8,20 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "recording.h"
+#include "require.h"
 
 namespace {
 
 using namespace stripewise;
 
+using stripewise::fuzz::Require;
 using testing::kFocus;
 using testing::kText1;
 using testing::Write;
-
-void Require(bool condition, const char* what, const std::string& text) {
-  if (condition) return;
-  std::fprintf(stderr, "%s for input \"%s\"\n", what, text.c_str());
-  std::abort();
-}
 
 // The writes of a complete run, from the first band to the last repaint.
 bool IsCompleteRun(const std::vector<Write>& writes, bool tolerance_selected) {

@@ -34,13 +34,8 @@ class ScreenReader : public ::testing::Test {
     const auto dir = std::filesystem::temp_directory_path() / "stripewise-orca-XXXXXX";
     folder_ = dir.string();
     ASSERT_NE(mkdtemp(folder_.data()), nullptr);
-    // A stand-in for the speech server's Python module tells Orca there is
-    // none, so that it starts at once instead of trying to spawn one; and
-    // Orca writes its log line by line, so that it can be read as it goes.
-    std::filesystem::create_directories(folder_ + "/python/speechd");
-    std::ofstream(folder_ + "/python/speechd/__init__.py") << "raise ImportError('no speech')\n";
-    std::ofstream(folder_ + "/orca-customizations.py")
-        << "import orca.debug\norca.debug.debugFile.reconfigure(line_buffering=True)\n";
+    // Settings without a speech server, and a log read as it goes (tests/app/orca).
+    std::filesystem::copy(SOURCE_DIR "/orca", folder_, std::filesystem::copy_options::recursive);
     orca_.emplace("orca", std::vector<std::string>{"-u", folder_, "--debug-file", Log()},
                   std::vector<std::string>{},
                   std::vector<std::string>{"PYTHONPATH=" + folder_ + "/python"});
