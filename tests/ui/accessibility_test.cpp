@@ -125,6 +125,7 @@ TEST_F(AccessibilityTest, EveryConversionThatCompletesIsAnnouncedOnce) {
                                      "minus 100000 ohms; 1 mega-ohm, plus or minus 0.1 mega-ohms"});
   EXPECT_EQ(Read("Label27", QAccessible::Name), "Tolerance: 100000 ohms");
   EXPECT_EQ(Read("Label28", QAccessible::Name), "Resistance: 1 mega-ohm");
+  Child<QLineEdit>(Form(), "Text1")->clear();
   TypeInto(Form(), "Text1", "1.234");
   const auto boxes = testing::AnswerBoxes([this] { ClickButton(Form(), "Command2"); });
   EXPECT_EQ(boxes.size(), 1u);
