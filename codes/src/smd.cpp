@@ -14,10 +14,12 @@ namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
+// The EIA-96 letters written for the multipliers 10^-3 to 10^5, in order.
+constexpr std::string_view kLetters = "ZYXABCDEF";
+
 // The multiplier power of an EIA-96 letter; R, S and H share theirs with Y,
 // X and B, which are written.
 std::optional<int> EiaPower(char letter) {
-  static constexpr std::string_view kLetters = "ZYXABCDEF";  // 10^-3 to 10^5
   switch (letter) {
     case 'R':
       return -2;
@@ -117,9 +119,8 @@ Result<Part> ReadMarking(std::string_view text) {
 Markings MarkingsOf(const Decimal& ohms) {
   Markings markings{Form(ohms, 2), Form(ohms, 3), std::nullopt};
   if (const auto e96 = E96Figures(ohms); e96 && e96->second >= -3 && e96->second <= 5) {
-    static constexpr std::string_view kLetters = "ZYXABCDEF";
     const std::string index = std::to_string(e96->first);
-    const int letter = e96->second + 3;  // Z is 10^-3
+    const int letter = e96->second + 3;  // kLetters starts at 10^-3
     markings.eia96 =
         (index.size() == 1 ? "0" : "") + index + kLetters[static_cast<std::size_t>(letter)];
   }
