@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -95,6 +96,19 @@ TEST(Install, MetadataNamesTheAddressesAPackagerGives) {
       file + "'");
   EXPECT_EQ(urls.out, "3\n");
   fs::remove_all(build);
+}
+
+// `scripts/setup run` installs only what the build and the program use: each
+// of its packages owns a file that this build or the program it built reads.
+TEST(Setup, ForRunningInstallsOnlyWhatTheBuildAndTheProgramUse) {
+  const Ran listed = Shell("'" STRIPEWISE_SOURCE_DIR "/scripts/setup' --list run");
+  const Ran used = Shell("'" STRIPEWISE_SOURCE_DIR "/tests/app/packages_used' '" STRIPEWISE_BUILD_DIR
+                         "' '" STRIPEWISE_WINDOW "'");
+  ASSERT_TRUE(listed.ok && used.ok) << listed.out << used.out;
+  std::istringstream packages(listed.out);
+  for (std::string package; std::getline(packages, package);) {
+    EXPECT_NE(("\n" + used.out).find("\n" + package + "\n"), std::string::npos) << package;
+  }
 }
 
 // The package that `cmake --workflow --preset package` makes.
