@@ -3,6 +3,8 @@
 
 #include "command_line.h"
 
+#include <stripewise/version.h>
+
 #include <algorithm>
 #include <array>
 #include <string_view>

@@ -4,6 +4,7 @@
 #include "run.h"
 
 #include <stripewise_ui/look.h>
+#include <stripewise/version.h>
 #include <stripewise_ui/program.h>
 
 #include <QApplication>

@@ -32,8 +32,8 @@ GraphicRow Label(std::string_view name, TwipBox box, std::string_view caption, d
 }
 
 const GraphicRow kLabels[] = {
-    // Label5: title "Stripewise v2.0".
-    Label("Label5", {315, 240, 5400, 375}, "Stripewise v2.0", 11.25, true, true, Align::Centre),
+    // Label5: the program's name and version.
+    Label("Label5", {315, 240, 5400, 375}, kForm1Title, 11.25, true, true, Align::Centre),
     // Label2: the working range, 0.01 ohm to 99000000000 ohm.
     Label("Label2", {315, 840, 5415, 735},
           "Finds the colour code of resistors from 0.01 ohm to 99000000000 ohm, and the "

@@ -8,6 +8,7 @@
 
 #include <stripewise/band_tables.h>
 #include <stripewise/form1_ids.h>
+#include <stripewise/version.h>
 
 #include <QPoint>
 #include <QRect>
@@ -75,7 +76,7 @@ struct ButtonRow {
 };
 
 // The main window: client size, title and its controls.
-inline constexpr std::string_view kForm1Title = "Stripewise v2.0";
+inline constexpr std::string_view kForm1Title = "Stripewise v" STRIPEWISE_VERSION_MAJOR_MINOR;
 inline constexpr TwipBox kForm1Client{0, 0, 8025, 6510};
 
 // Labels, shapes and lines of the main window, from the bottom-most up.
