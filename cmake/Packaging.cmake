@@ -7,7 +7,7 @@ set(CPACK_PACKAGE_NAME stripewise)
 set(CPACK_PACKAGE_VENDOR "The Stripewise developers")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Resistor colour-code converter")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Converts between the colour code of a four-band resistor and its resistance,\nwith a drawing of the resistor in the chosen colours.")
+    "Converts between the colour code of a four-band resistor and its resistance,\nwith a drawing of the resistor in the chosen colours. Its command line\nanswers every resistor code: 1 to 6 colour bands, surface-mount markings\nand the standard E series, as text or JSON.")
 set(CPACK_PACKAGE_CONTACT "${STRIPEWISE_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${STRIPEWISE_MAINTAINER}")
 # The Wayland plugin lets the program run on a Wayland desktop without X.

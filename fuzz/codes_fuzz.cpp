@@ -30,7 +30,7 @@ void CheckValue(const std::string& text) {
     if (coded.Ok()) {
       Require(ReadBands(coded.Value()).Value().ohms == ohms, "the bands do not read back", text);
     } else {
-      const std::vector<Decimal>& near = coded.Trouble().nearest;
+      const std::vector<Decimal>& near = coded.Refusal().nearest;
       Require(near.front() < ohms && (near.size() == 1 || ohms < near.back()),
               "the nearest values do not bracket it", text);
     }

@@ -144,10 +144,10 @@ std::string JsonOf(const CodesAnswer& answer) {
          ", \"text\": " + Quoted(TextOf(answer)) + "}";
 }
 
-std::string JsonOf(const codes::Problem& problem) {
+std::string JsonOf(const codes::Refusal& refusal) {
   std::vector<std::string> nearest;
-  for (const Decimal& value : problem.nearest) nearest.push_back(Number(value));
-  return "{\"error\": " + Quoted(problem.message) + ", \"nearest_ohms\": [" +
+  for (const Decimal& value : refusal.nearest) nearest.push_back(Number(value));
+  return "{\"error\": " + Quoted(refusal.message) + ", \"nearest_ohms\": [" +
          Joined(nearest, ", ") + "]}";
 }
 

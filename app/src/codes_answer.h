@@ -35,6 +35,6 @@ std::string TextOf(const CodesAnswer& answer);
 std::string JsonOf(const CodesAnswer& answer);
 
 // {"error": "...", "nearest_ohms": [...]}.
-std::string JsonOf(const codes::Problem& problem);
+std::string JsonOf(const codes::Refusal& problem);
 
 }  // namespace stripewise::app

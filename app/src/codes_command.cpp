@@ -20,7 +20,7 @@
 namespace stripewise::app {
 namespace {
 
-using codes::Problem;
+using codes::Refusal;
 using codes::Result;
 
 enum class Question { Value, Bands, Smd };
@@ -62,7 +62,7 @@ std::optional<int> Ppm(std::string_view text) {
 }
 
 // Reads one option with its value into the request.
-std::optional<Problem> TakeOption(std::string_view name, std::string_view value, Request& request) {
+std::optional<Refusal> TakeOption(std::string_view name, std::string_view value, Request& request) {
   const auto bad = [&](const std::string& what) {
     return codes::Unreadable("option '" + std::string(name) + "' " + what);
   };
@@ -96,7 +96,7 @@ Result<Request> ParseRequest(std::span<char* const> args) {
     } else if (arg == "--bands" || arg == "--tolerance" || arg == "--tempco" || arg == "--series") {
       if (i + 1 == args.size())
         return codes::Unreadable("option '" + std::string(arg) + "' needs a value");
-      if (auto problem = TakeOption(arg, args[++i], request)) return *problem;
+      if (auto refusal = TakeOption(arg, args[++i], request)) return *refusal;
     } else if (arg.size() > 1 && arg.starts_with("--")) {
       return codes::Unreadable("unknown option '" + std::string(arg) + "'");
     } else {
@@ -116,7 +116,7 @@ Result<CodesAnswer> AnswerColours(const std::vector<std::string>& words) {
     bands.push_back(*colour);
   }
   const Result<codes::Part> part = codes::ReadBands(bands);
-  if (!part.Ok()) return part.Trouble();
+  if (!part.Ok()) return part.Refusal();
   CodesAnswer answer;
   answer.part = part.Value();
   answer.bands = bands;
@@ -125,7 +125,7 @@ Result<CodesAnswer> AnswerColours(const std::vector<std::string>& words) {
 
 Result<CodesAnswer> AnswerValue(const std::string& text, const Request& request) {
   const Result<codes::Decimal> read = codes::ReadValue(text);
-  if (!read.Ok()) return read.Trouble();
+  if (!read.Ok()) return read.Refusal();
   CodesAnswer answer;
   codes::Decimal ohms = read.Value();
   if (request.series && !ohms.IsZero()) {
@@ -134,7 +134,7 @@ Result<CodesAnswer> AnswerValue(const std::string& text, const Request& request)
     ohms = codes::Nearest(ohms, *request.series);
   }
   const Result<std::vector<codes::Colour>> bands = codes::WriteBands(ohms, request.coding);
-  if (!bands.Ok()) return bands.Trouble();
+  if (!bands.Ok()) return bands.Refusal();
   answer.part = codes::ReadBands(bands.Value()).Value();  // what the bands say, read back
   answer.bands = bands.Value();
   answer.coded = true;
@@ -143,7 +143,7 @@ Result<CodesAnswer> AnswerValue(const std::string& text, const Request& request)
 
 Result<CodesAnswer> AnswerMarking(const std::string& marking) {
   const Result<codes::Part> part = codes::ReadMarking(marking);
-  if (!part.Ok()) return part.Trouble();
+  if (!part.Ok()) return part.Refusal();
   CodesAnswer answer;
   answer.part = part.Value();
   return answer;
@@ -163,16 +163,16 @@ Result<CodesAnswer> Answer(const std::vector<std::string>& words, const Request&
   return AnswerMarking(joined);
 }
 
-// Writes an answer or a problem; the exit status it earns.
+// Writes an answer or a refusal; the exit status it earns.
 int Tell(const Result<CodesAnswer>& result, bool json, std::ostream& out, std::ostream& err) {
   if (result.Ok()) {
     out << (json ? JsonOf(result.Value()) : TextOf(result.Value())) << '\n';
     return 0;
   }
-  const Problem& problem = result.Trouble();
-  err << "stripewise: " << problem.message << '\n';
-  if (json) out << JsonOf(problem) << '\n';
-  return problem.kind == Problem::Kind::Uncodable ? 1 : 2;
+  const Refusal& refusal = result.Refusal();
+  err << "stripewise: " << refusal.message << '\n';
+  if (json) out << JsonOf(refusal) << '\n';
+  return refusal.kind == Refusal::Kind::Uncodable ? 1 : 2;
 }
 
 std::vector<std::string> Words(const std::string& line) {
@@ -191,7 +191,7 @@ bool IsCodesCommand(std::span<char* const> args) {
 int RunCodesCommand(std::span<char* const> args, std::istream& in, std::ostream& out,
                     std::ostream& err) {
   const Result<Request> request = ParseRequest(args);
-  if (!request.Ok()) return Tell(request.Trouble(), false, out, err);
+  if (!request.Ok()) return Tell(request.Refusal(), false, out, err);
   const Request& asked = request.Value();
   if (asked.words != std::vector<std::string>{"-"})
     return Tell(Answer(asked.words, asked), asked.json, out, err);

@@ -37,7 +37,7 @@ std::string_view OptionName(std::string_view arg) {
   return arg;
 }
 
-CommandLine Answer(CommandLine::Action action, std::string error = {}) {
+CommandLine WithAction(CommandLine::Action action, std::string error = {}) {
   CommandLine line;
   line.action = action;
   line.error = std::move(error);
@@ -45,7 +45,7 @@ CommandLine Answer(CommandLine::Action action, std::string error = {}) {
 }
 
 CommandLine Refuse(std::string error) {
-  return Answer(CommandLine::Action::Refuse, std::move(error));
+  return WithAction(CommandLine::Action::Refuse, std::move(error));
 }
 
 }  // namespace
@@ -54,8 +54,8 @@ CommandLine ParseCommandLine(std::span<char* const> args) {
   CommandLine line;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string_view arg = args[i];
-    if (arg == "-h" || arg == "--help") return Answer(CommandLine::Action::Help);
-    if (arg == "--version") return Answer(CommandLine::Action::Version);
+    if (arg == "-h" || arg == "--help") return WithAction(CommandLine::Action::Help);
+    if (arg == "--version") return WithAction(CommandLine::Action::Version);
     if (arg == "--verbose") {
       line.verbose = true;
       continue;

@@ -79,14 +79,14 @@ std::string Spelled(int bands) {
 
 // Why a value cannot be coded on these bands, with the nearest that can,
 // and five or six bands when they can.
-Problem Uncodable(const Decimal& ohms, int bands) {
+Refusal Uncodable(const Decimal& ohms, int bands) {
   const int digits = DigitBands(static_cast<std::size_t>(bands));
   const std::vector<Decimal> nearest = NearestCodable(ohms, digits);
   std::string message = WithUnit(ohms) + " cannot be coded exactly on " + Spelled(bands) +
                         " bands; nearest: " + WithUnit(nearest.front());
   if (nearest.size() > 1) message += " and " + WithUnit(nearest.back());
   if (digits == 2 && Coded(ohms, 3)) message += ", or five bands";
-  return {Problem::Kind::Uncodable, message, nearest};
+  return {Refusal::Kind::Uncodable, message, nearest};
 }
 
 // The tolerance and temperature coefficient a coding asks for, as bands.

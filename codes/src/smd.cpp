@@ -100,7 +100,7 @@ Result<Part> ReadMarking(std::string_view text) {
   std::string marking(text);
   std::transform(marking.begin(), marking.end(), marking.begin(),
                  [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-  const Problem unreadable =
+  const Refusal unreadable =
       Unreadable("cannot read '" + std::string(text) + "' as a surface-mount marking");
   if (marking.size() == 3 && IsDigit(marking[0]) && IsDigit(marking[1]) && !IsDigit(marking[2])) {
     const std::optional<int> power = EiaPower(marking[2]);

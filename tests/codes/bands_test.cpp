@@ -70,7 +70,7 @@ TEST(Bands, EveryCombinationOfEachCountDecodesAndCodesBackToItself) {
         const Coding coding{count, read.Value().tolerance_percent,
                             read.Value().tempco_ppm_per_kelvin};
         const Result<std::vector<Colour>> written = WriteBands(read.Value().ohms, coding);
-        ASSERT_TRUE(written.Ok()) << written.Trouble().message;
+        ASSERT_TRUE(written.Ok()) << written.Refusal().message;
         ASSERT_EQ(written.Value(), bands);
       }
     }
@@ -87,16 +87,16 @@ TEST(Bands, EveryCombinationOfEachCountDecodesAndCodesBackToItself) {
 TEST(WriteBands, RefusesWhatTheBandsCannotHoldWithItsNearestNeighbours) {
   const Result<std::vector<Colour>> refused = WriteBands(Decimal(475, 1), Coding{});
   ASSERT_FALSE(refused.Ok());
-  EXPECT_EQ(refused.Trouble().kind, Problem::Kind::Uncodable);
-  EXPECT_EQ(refused.Trouble().nearest, (std::vector{Decimal(47, 2), Decimal(48, 2)}));
-  EXPECT_NE(refused.Trouble().message.find("or five bands"), std::string::npos);
+  EXPECT_EQ(refused.Refusal().kind, Refusal::Kind::Uncodable);
+  EXPECT_EQ(refused.Refusal().nearest, (std::vector{Decimal(47, 2), Decimal(48, 2)}));
+  EXPECT_NE(refused.Refusal().message.find("or five bands"), std::string::npos);
   EXPECT_EQ(WriteBands(Decimal(), Coding{}).Value(), std::vector{Black});
   for (int figures = 100; figures < 1000; figures += 7) {
     for (int power = -5; power <= 9; ++power) {
       const Decimal ohms(figures, power);
       const Result<std::vector<Colour>> coded = WriteBands(ohms, Coding{});
       if (coded.Ok()) continue;
-      const std::vector<Decimal>& near = coded.Trouble().nearest;
+      const std::vector<Decimal>& near = coded.Refusal().nearest;
       ASSERT_LT(near.front(), ohms);
       if (near.size() == 1) continue;  // above every code
       ASSERT_LT(ohms, near.back());
@@ -121,8 +121,8 @@ TEST(ReadBands, RefusesBandsThatAreNotACodeNamingTheBand) {
   for (const auto& [bands, named] : refused) {
     const Result<Part> read = ReadBands(bands);
     ASSERT_FALSE(read.Ok()) << named;
-    EXPECT_EQ(read.Trouble().kind, Problem::Kind::Unreadable);
-    EXPECT_NE(read.Trouble().message.find(named), std::string::npos) << read.Trouble().message;
+    EXPECT_EQ(read.Refusal().kind, Refusal::Kind::Unreadable);
+    EXPECT_NE(read.Refusal().message.find(named), std::string::npos) << read.Refusal().message;
   }
 }
 

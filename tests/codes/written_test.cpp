@@ -39,7 +39,7 @@ TEST(ReadValue, ReadsNumbersPrefixesAndTheLetterCode) {
                            "1234567890123456", "4,7k", "4.7mm"}) {
     const Result<Decimal> value = ReadValue(text);
     ASSERT_FALSE(value.Ok()) << text;
-    EXPECT_NE(value.Trouble().message.find(std::string("'") + text + "'"), std::string::npos);
+    EXPECT_NE(value.Refusal().message.find(std::string("'") + text + "'"), std::string::npos);
   }
 }
 

@@ -74,7 +74,8 @@ QLabel* MakeLabel(const GraphicRow& row, QWidget* parent, ColorValue standard_ba
 }
 
 // Selecting is the only thing a click or key does: a second click or Ctrl
-// with a click never clears the selection, as the lists have always behaved.
+// with a click never clears the selection, so a list always names a colour
+// once the user has picked one.
 // Screen readers hear of the entries the user moves to, and of no other.
 class BandList : public QListWidget {
  public:
@@ -132,8 +133,8 @@ class BandList : public QListWidget {
   }
 };
 
-// Entries drawn as the lists have always drawn them: two pixels from the
-// left edge, never shortened with an ellipsis.
+// Entries drawn two pixels from the left edge and never shortened with an
+// ellipsis, so that every entry is read whole in the narrow lists.
 class EntryDelegate : public QStyledItemDelegate {
  public:
   using QStyledItemDelegate::QStyledItemDelegate;

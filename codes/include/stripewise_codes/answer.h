@@ -22,8 +22,8 @@ struct Part {
   std::optional<int> tempco_ppm_per_kelvin;
 };
 
-// Why a question has no answer.
-struct Problem {
+// Why a question has no answer: the question is refused.
+struct Refusal {
   enum class Kind {
     Unreadable,  // the question cannot be read: a word that is not a colour, a value or a marking
     Uncodable,   // it is read, but the value cannot be coded as asked
@@ -33,24 +33,24 @@ struct Problem {
   std::vector<Decimal> nearest;  // the nearest values that can be coded, for Uncodable
 };
 
-// An answer of type T, or the problem that stands in its way.
+// An answer of type T, or the refusal that stands in its way.
 template <typename T>
 class Result {
  public:
   Result(T value) : outcome_(std::move(value)) {}
-  Result(Problem problem) : outcome_(std::move(problem)) {}
+  Result(codes::Refusal refusal) : outcome_(std::move(refusal)) {}
 
   bool Ok() const { return outcome_.index() == 0; }
   const T& Value() const { return std::get<0>(outcome_); }
-  const Problem& Trouble() const { return std::get<1>(outcome_); }
+  const codes::Refusal& Refusal() const { return std::get<1>(outcome_); }
 
  private:
-  std::variant<T, Problem> outcome_;
+  std::variant<T, codes::Refusal> outcome_;
 };
 
-// A problem of reading.
-inline Problem Unreadable(std::string message) {
-  return {Problem::Kind::Unreadable, std::move(message), {}};
+// A refusal of what cannot be read.
+inline Refusal Unreadable(std::string message) {
+  return {Refusal::Kind::Unreadable, std::move(message), {}};
 }
 
 }  // namespace stripewise::codes

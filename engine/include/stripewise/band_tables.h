@@ -42,8 +42,8 @@ inline constexpr std::array<std::string_view, 8> kToleranceEntries = {
     "Do not count", "Brown 1%", "Red 2%",     "Orange 3%",
     "Yellow 4%",    "Gold 5%",  "Silver 10%", "No Color 20%"};
 
-// Fraction of the resistance that each tolerance position stands for;
-// position 0 ("Do not count") has none.
+// The tolerance, in percent of the resistance, that each tolerance position
+// stands for; position 0 ("Do not count") has none.
 inline constexpr std::array<int, 8> kTolerancePercents = {0, 1, 2, 3, 4, 5, 10, 20};
 
 // The colour the tolerance band is painted with for each tolerance position.
@@ -51,7 +51,8 @@ inline constexpr std::array<ColorValue, 8> kToleranceColors = {
     kButtonFaceColor, 0x808080, 0x0000FF, 0xC0E0FF, 0x00FFFF, 0xC0FFFF, 0xC0FFC0, kButtonFaceColor};
 
 // Band colour of each colour position 0-11, as 0x00BBGGRR. Brown is painted
-// a mid grey and Grey the lighter grey, as the legend has always shown them.
+// a mid grey and Grey a lighter grey, the colours the legend beside the lists
+// shows them in, so that a band looks like its legend entry.
 inline constexpr std::array<ColorValue, 12> kBandColors = {0x000000, 0x808080, 0x0000FF, 0xC0E0FF,
                                                            0x00FFFF, 0x00FF00, 0xFF8080, 0xC00000,
                                                            0xE0E0E0, 0xFFFFFF, 0xC0FFFF, 0xC0FFC0};

@@ -39,7 +39,7 @@ struct Decimal {
 // any other text. ValueOfText reads such text as Decimal::Value.
 std::optional<Decimal> PlainDecimal(std::string_view text);
 
-// NumberText held in place, sparing an allocation on the hot paths.
+// NumberText written into a buffer of its own, read as a view of it.
 class NumberTextBuffer {
  public:
   explicit NumberTextBuffer(double value);

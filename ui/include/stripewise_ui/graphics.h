@@ -22,8 +22,7 @@ class ShapeWidget : public QWidget {
  public:
   ShapeWidget(ShapeKind kind, ColorValue outline, std::optional<ColorValue> fill, QWidget* parent);
 
-  // The fill colour; repaints at once when it changes.
-  std::optional<ColorValue> Fill() const { return fill_; }
+  // Sets the fill colour; repaints at once when it changes.
   void SetFill(ColorValue fill);
 
  protected:
