@@ -27,7 +27,7 @@ bool AnyBandMissing(const Form1Record& form) {
 // The resistance the bands code, exactly: the two digits side by side (47
 // for Yellow, Violet; 5 for Black, Green) times the multiplier's power of
 // ten, 10^-1 for Gold and 10^-2 for Silver.
-Decimal Resistance(const Form1Record& form) {
+ScaledInteger Resistance(const Form1Record& form) {
   const std::int16_t multiplier = form.ListIndex(ListId::List3);
   if (multiplier >= ListCount(ListId::List3)) throw RuntimeError(ErrorKind::InvalidPosition);
   return {form.ListIndex(ListId::List1) * 10 + form.ListIndex(ListId::List2),
@@ -38,13 +38,13 @@ Decimal Resistance(const Form1Record& form) {
 // written once. The texts are what reading back Text1 and Label27 and
 // converting the products and quotients would give: every figure has at most
 // four digits, far inside the 15 that the texts keep.
-void WriteResults(Form1Record& form, Decimal resistance) {
+void WriteResults(Form1Record& form, ScaledInteger resistance) {
   form.SetText1(NumberTextBuffer(resistance));
   const std::int16_t tolerance = form.ListIndex(ListId::List4);
-  std::optional<Decimal> ohms;  // the tolerance in ohms, when this run writes it
+  std::optional<ScaledInteger> ohms;  // the tolerance in ohms, when this run writes it
   if (tolerance >= 0) {
     const auto slot = static_cast<std::size_t>(tolerance);
-    ohms = Decimal{resistance.mantissa * kTolerancePercents[slot], resistance.power - 2};
+    ohms = ScaledInteger{resistance.mantissa * kTolerancePercents[slot], resistance.power - 2};
     form.SetCaption(LabelId::Label27, NumberTextBuffer(*ohms));
     form.SetFillColor(ShapeId::Shape5, kToleranceColors[slot]);
   }
@@ -53,10 +53,10 @@ void WriteResults(Form1Record& form, Decimal resistance) {
   const bool mega = resistance.Value() >= 1000000;
   const int shift = mega ? 6 : 3;
   form.SetCaption(LabelId::Label28,
-                  NumberTextBuffer(Decimal{resistance.mantissa, resistance.power - shift}));
+                  NumberTextBuffer(ScaledInteger{resistance.mantissa, resistance.power - shift}));
   if (ohms) {
     form.SetCaption(LabelId::Label31,
-                    NumberTextBuffer(Decimal{ohms->mantissa, ohms->power - shift}));
+                    NumberTextBuffer(ScaledInteger{ohms->mantissa, ohms->power - shift}));
   } else {  // whatever an earlier run left in Label27
     const double left = ValueOfText(form.Caption(LabelId::Label27));
     form.SetCaption(LabelId::Label31, NumberTextBuffer(CheckedDiv(left, mega ? 1e6 : 1e3)));

@@ -262,7 +262,7 @@ NumberTextBuffer::NumberTextBuffer(double value) {
 // A decimal's digits, without its trailing zeros, laid out as %.15G lays out
 // the double nearest to it: with fewer than 16 digits, that double rounded to
 // 15 digits is the decimal itself.
-NumberTextBuffer::NumberTextBuffer(Decimal value) {
+NumberTextBuffer::NumberTextBuffer(ScaledInteger value) {
   if (value.mantissa == 0) {
     chars_[0] = '0';
     size_ = 1;
@@ -278,8 +278,8 @@ NumberTextBuffer::NumberTextBuffer(Decimal value) {
                  n - 1 + power, chars_);
 }
 
-std::optional<Decimal> PlainDecimal(std::string_view text) {
-  Decimal decimal{0, 0};
+std::optional<ScaledInteger> PlainDecimal(std::string_view text) {
+  ScaledInteger decimal{0, 0};
   bool point = false;
   int digits = 0;
   for (const char c : text) {
@@ -296,7 +296,7 @@ std::optional<Decimal> PlainDecimal(std::string_view text) {
   return decimal;
 }
 
-double Decimal::Value() const {
+double ScaledInteger::Value() const {
   // Both operands are exact, and one correctly rounded operation gives the
   // nearest double.
   const auto m = static_cast<double>(mantissa);
@@ -326,7 +326,7 @@ std::int32_t TextToInt32(std::string_view text) { return TextToInteger<std::int3
 
 double IntegerPart(double value) { return std::floor(value); }
 
-Decimal RoundToTenth(double value) {
+ScaledInteger RoundToTenth(double value) {
   return {static_cast<std::int64_t>(std::nearbyint(CheckedMul(value, 10.0))), -1};
 }
 

@@ -32,7 +32,7 @@ enum class NewText {
 };
 
 // The bands chosen for a value and how Text1 then reads.
-struct Coding {
+struct ChosenBands {
   std::int16_t first;
   std::int16_t second;
   std::int16_t multiplier;
@@ -44,7 +44,7 @@ struct Coding {
 // A single character taken as a list position (a digit gives 0-9).
 std::int16_t Digit(std::string_view character) { return TextToSmallInt(character); }
 
-Coding ThreeCharacters(std::string_view t, double v) {
+ChosenBands ThreeCharacters(std::string_view t, double v) {
   if (v < 1) return {Digit(LastChar(t)), 0, kSilverPosition, NewText::Normalised};
   if (v >= 10) return {Digit(FirstChar(t)), Digit(NthChar(t, 2)), 1, NewText::Digits, "0"};
   return {Digit(FirstChar(t)), Digit(LastChar(t)), kGoldPosition, NewText::Normalised};
@@ -54,7 +54,7 @@ Coding ThreeCharacters(std::string_view t, double v) {
 // (1.04, 2.97, 9.96) is coded as w with two significant figures: w, Black,
 // Gold below 10 and Brown, Black, Black for 10. Picking the first and last
 // character of "10" would code 9.96 as 1.0 ohm.
-Coding Tenths(std::string_view reduced) {
+ChosenBands Tenths(std::string_view reduced) {
   if (Len(reduced) == 3) {
     return {Digit(FirstChar(reduced)), Digit(LastChar(reduced)), kGoldPosition, NewText::Reduced};
   }
@@ -62,7 +62,7 @@ Coding Tenths(std::string_view reduced) {
   return {1, 0, 0, NewText::Reduced};  // 10
 }
 
-Coding FourCharacters(FormTexts& texts, std::string_view t, double v) {
+ChosenBands FourCharacters(FormTexts& texts, std::string_view t, double v) {
   if (v < 0.1) return {0, Digit(LastChar(t)), kSilverPosition, NewText::Normalised};
   if (v < 1)
     return {Digit(NthChar(t, 3)), Digit(LastChar(t)), kSilverPosition, NewText::Normalised};
@@ -73,7 +73,7 @@ Coding FourCharacters(FormTexts& texts, std::string_view t, double v) {
   }
   if (v < 100) {
     std::string& reduced = texts.ReducedText;
-    reduced = NumberTextBuffer(Decimal{static_cast<std::int64_t>(IntegerPart(v)), 0});
+    reduced = NumberTextBuffer(ScaledInteger{static_cast<std::int64_t>(IntegerPart(v)), 0});
     const std::string_view r = reduced;
     return {Digit(FirstChar(r)), Digit(LastChar(r)), 0, NewText::Digits, ""};
   }
@@ -109,41 +109,42 @@ Typed ReadGeneral(FormTexts& texts, double value) {
 // Typed digits with at most one point, directly: ValueText laid out from the
 // digits is the text the general rules write, the value is what reading it
 // back gives, and the fraction is kept as the exact decimal it is.
-Typed ReadPlain(FormTexts& texts, Decimal typed) {
+Typed ReadPlain(FormTexts& texts, ScaledInteger typed) {
   texts.ValueText = NumberTextBuffer(typed);
   std::int64_t scale = 1;
   for (int power = typed.power; power < 0; ++power) scale *= 10;
-  const Decimal fraction{typed.mantissa % scale, typed.power};
+  const ScaledInteger fraction{typed.mantissa % scale, typed.power};
   texts.FractionText = NumberTextBuffer(fraction);
   return {typed.Value(), fraction.mantissa > 0};
 }
 
 // The case table, by the length of ValueText and then by its value. Shows
 // the refusal and gives nothing when no band is to be set.
-std::optional<Coding> ChooseCoding(Form1Record& form, MessageBoxes& boxes, FormTexts& texts,
-                                   Typed typed) {
+std::optional<ChosenBands> ChooseBands(Form1Record& form, MessageBoxes& boxes, FormTexts& texts,
+                                       Typed typed) {
   const std::string_view t = texts.ValueText;
   const double v = typed.v;
   const bool fractional = typed.fractional;
   const std::size_t length = Len(t);
-  if (length == 1) return Coding{Digit(FirstChar(t)), 0, kGoldPosition, NewText::Normalised};
-  if (length == 2) return Coding{Digit(FirstChar(t)), Digit(LastChar(t)), 0, NewText::Normalised};
+  if (length == 1) return ChosenBands{Digit(FirstChar(t)), 0, kGoldPosition, NewText::Normalised};
+  if (length == 2)
+    return ChosenBands{Digit(FirstChar(t)), Digit(LastChar(t)), 0, NewText::Normalised};
   if (length == 3) return ThreeCharacters(t, v);
   if (length == 4) return FourCharacters(texts, t, v);
   if (length == 5 && fractional) {
     Refuse(form, boxes, kInvalidInputPrompt, kInvalidInputTitle, MsgBoxStyle::OkOnly, false);
   } else if (length == 5 && v < 100000) {
-    return Coding{Digit(FirstChar(t)), Digit(NthChar(t, 2)), 3, NewText::Digits, "000"};
+    return ChosenBands{Digit(FirstChar(t)), Digit(NthChar(t, 2)), 3, NewText::Digits, "000"};
   } else if (length >= 6 && fractional) {
     Refuse(form, boxes, kLargeFractionPrompt, kLargeFractionTitle, MsgBoxStyle::OkOnly, true);
   } else if (length >= 6 && length <= 11 && v <= 99999999999) {
     const int scale = static_cast<int>(length) - 2;
-    return Coding{Digit(FirstChar(t)),
-                  Digit(NthChar(t, 2)),
-                  static_cast<std::int16_t>(scale),
-                  NewText::Scaled,
-                  "",
-                  scale};
+    return ChosenBands{Digit(FirstChar(t)),
+                       Digit(NthChar(t, 2)),
+                       static_cast<std::int16_t>(scale),
+                       NewText::Scaled,
+                       "",
+                       scale};
   } else {
     // 10^11 ohm and more: beyond every multiplier the list has.
     RefuseOutOfRange(form, boxes);
@@ -156,19 +157,19 @@ std::int64_t DigitPair(const Form1Record& form) {
   return form.ListIndex(ListId::List1) * 10 + form.ListIndex(ListId::List2);
 }
 
-void WriteNewText(Form1Record& form, const FormTexts& texts, const Coding& coding) {
-  switch (coding.text) {
+void WriteNewText(Form1Record& form, const FormTexts& texts, const ChosenBands& chosen) {
+  switch (chosen.text) {
     case NewText::Normalised:
       form.SetText1(texts.ValueText);
       break;
     case NewText::Digits: {  // both digits written, 05 for Black, Green
       const char digits[] = {static_cast<char>('0' + form.ListIndex(ListId::List1)),
                              static_cast<char>('0' + form.ListIndex(ListId::List2))};
-      form.SetText1(std::string(digits, 2) + std::string(coding.suffix));
+      form.SetText1(std::string(digits, 2) + std::string(chosen.suffix));
       break;
     }
     case NewText::Scaled:
-      form.SetText1(NumberTextBuffer(Decimal{DigitPair(form), coding.scale}));
+      form.SetText1(NumberTextBuffer(ScaledInteger{DigitPair(form), chosen.scale}));
       break;
     case NewText::Reduced:
       form.SetText1(texts.ReducedText);
@@ -179,7 +180,7 @@ void WriteNewText(Form1Record& form, const FormTexts& texts, const Coding& codin
 void ValueToBands(Form1Record& form, MessageBoxes& boxes) {
   FormTexts texts;
   Typed typed{};
-  if (const std::optional<Decimal> plain = PlainDecimal(form.Text1())) {
+  if (const std::optional<ScaledInteger> plain = PlainDecimal(form.Text1())) {
     typed = ReadPlain(texts, *plain);
   } else {
     double value = 0;
@@ -195,12 +196,12 @@ void ValueToBands(Form1Record& form, MessageBoxes& boxes) {
     Refuse(form, boxes, kValueMissingPrompt, kValueMissingTitle, MsgBoxStyle::Critical, true);
     return;
   }
-  const std::optional<Coding> coding = ChooseCoding(form, boxes, texts, typed);
-  if (!coding) return;
-  form.SetListIndex(ListId::List1, coding->first);
-  form.SetListIndex(ListId::List2, coding->second);
-  form.SetListIndex(ListId::List3, coding->multiplier);
-  WriteNewText(form, texts, *coding);
+  const std::optional<ChosenBands> chosen = ChooseBands(form, boxes, texts, typed);
+  if (!chosen) return;
+  form.SetListIndex(ListId::List1, chosen->first);
+  form.SetListIndex(ListId::List2, chosen->second);
+  form.SetListIndex(ListId::List3, chosen->multiplier);
+  WriteNewText(form, texts, *chosen);
   Command1_Click(form, boxes);
 }
 

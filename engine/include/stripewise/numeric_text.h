@@ -25,9 +25,9 @@ double ValueOfText(std::string_view text);
 // The number written as C's "%.15G" writes it, except that -0 is written 0.
 std::string NumberText(double value);
 
-// An exact decimal, mantissa times 10 to the power, with fewer than 16
-// digits in the mantissa.
-struct Decimal {
+// An integer scaled by a power of ten: mantissa times 10 to the power, with
+// fewer than 16 digits in the mantissa, as a short decimal text writes it.
+struct ScaledInteger {
   std::int64_t mantissa;
   int power;
   // The double nearest to it, as reading its text gives (|power| <= 22).
@@ -36,8 +36,8 @@ struct Decimal {
 
 // Text of digits with at most one point and nothing else (4700, 4.75, .47,
 // 007), with fewer than 16 digits, as the exact decimal it is; nothing for
-// any other text. ValueOfText reads such text as Decimal::Value.
-std::optional<Decimal> PlainDecimal(std::string_view text);
+// any other text. ValueOfText reads such text as ScaledInteger::Value.
+std::optional<ScaledInteger> PlainDecimal(std::string_view text);
 
 // NumberText written into a buffer of its own, read as a view of it.
 class NumberTextBuffer {
@@ -45,7 +45,7 @@ class NumberTextBuffer {
   explicit NumberTextBuffer(double value);
   // The text NumberText writes for the double nearest to a decimal, laid out
   // from its digits without a general conversion.
-  explicit NumberTextBuffer(Decimal value);
+  explicit NumberTextBuffer(ScaledInteger value);
   std::string_view View() const { return {chars_, size_}; }
   operator std::string_view() const { return View(); }
 
@@ -68,7 +68,7 @@ double IntegerPart(double value);
 // The value rounded to one decimal, kept exact as a number of tenths: times
 // 10, to the nearest whole number with an exact half going to the even
 // neighbour.
-Decimal RoundToTenth(double value);
+ScaledInteger RoundToTenth(double value);
 
 // Products and quotients whose floating-point status is tested: an invalid
 // operation, a division by zero or an overflow throws; underflow and inexact
