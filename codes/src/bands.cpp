@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "helpers.h"
 #include "stripewise_codes/written.h"
 
 namespace stripewise::codes {
@@ -24,11 +25,7 @@ int DigitBands(std::size_t count) { return count >= 5 ? 3 : 2; }
 std::int64_t LeastWith(int digits) { return digits == 3 ? 100 : 10; }
 std::int64_t MostWith(int digits) { return digits == 3 ? 999 : 99; }
 
-std::int64_t PowerOfTen(int n) {
-  std::int64_t p = 1;
-  for (int i = 0; i < n; ++i) p *= 10;
-  return p;
-}
+constexpr auto PowerOfTen = detail::PowerOfTen<std::int64_t>;
 
 // The whole part of a value below 10^15, and whether a fraction is left.
 std::pair<std::int64_t, bool> WholePart(const Decimal& value) {

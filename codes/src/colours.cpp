@@ -3,10 +3,10 @@
 
 #include "stripewise_codes/colours.h"
 
-#include <algorithm>
 #include <array>
-#include <cctype>
 #include <string>
+
+#include "helpers.h"
 
 namespace stripewise::codes {
 namespace {
@@ -46,23 +46,16 @@ std::optional<Colour> Find(Match match) {
   return std::nullopt;
 }
 
-std::string Lower(std::string_view word) {
-  std::string lower(word);
-  std::transform(lower.begin(), lower.end(), lower.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return lower;
-}
-
 }  // namespace
 
 std::string_view NameOf(Colour colour) { return FactsOf(colour).name; }
 
 std::optional<Colour> ParseColour(std::string_view word) {
-  const std::string lower = Lower(word);
+  const std::string lower = detail::Lower(word);
   if (lower == "gray") return Colour::Grey;
   if (lower == "purple") return Colour::Violet;
   return Find([&lower](const Facts& facts) {
-    return facts.name == lower || Lower(facts.letters) == lower;
+    return facts.name == lower || detail::Lower(facts.letters) == lower;
   });
 }
 

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "helpers.h"
+
 namespace stripewise::codes {
 namespace {
 
@@ -13,9 +15,7 @@ __extension__ using Wide = __int128;
 
 Wide PowerOfTen(int n) {
   if (n > 36) throw std::overflow_error("a power of ten beyond 128 bits");
-  Wide p = 1;
-  for (int i = 0; i < n; ++i) p *= 10;
-  return p;
+  return detail::PowerOfTen<Wide>(n);
 }
 
 // A wide coefficient and its exponent, back into a decimal.
@@ -30,7 +30,7 @@ Decimal Narrow(Wide coefficient, int exponent) {
   return {static_cast<std::int64_t>(coefficient), exponent};
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+using detail::IsDigit;
 
 std::string DigitsOf(Wide value) {
   std::string digits;

@@ -5,8 +5,9 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <string>
+
+#include "helpers.h"
 
 namespace stripewise::codes {
 namespace {
@@ -48,16 +49,6 @@ constexpr auto kE96 = EveryNth<192, 2>(kE192);
 // How many figures the values of a series have.
 int FiguresOf(Series series) { return series >= Series::E48 ? 3 : 2; }
 
-// A value's figures when they are at most `figures`: 4700 with two figures
-// is 47, 1 with three is 100.
-std::optional<int> FiguresOfValue(const Decimal& ohms, int figures) {
-  const int digits = ohms.Digits();
-  if (ohms.IsZero() || digits > figures) return std::nullopt;
-  int scaled = static_cast<int>(ohms.Coefficient());
-  for (int i = digits; i < figures; ++i) scaled *= 10;
-  return scaled;
-}
-
 }  // namespace
 
 std::string_view NameOf(Series series) {
@@ -67,9 +58,7 @@ std::string_view NameOf(Series series) {
 }
 
 std::optional<Series> ParseSeries(std::string_view name) {
-  std::string upper(name);
-  std::transform(upper.begin(), upper.end(), upper.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+  const std::string upper = detail::Upper(name);
   for (const Series series : kAllSeries) {
     if (NameOf(series) == upper) return series;
   }
@@ -99,7 +88,7 @@ std::span<const int> Figures(Series series) {
 std::vector<Series> SeriesOf(const Decimal& ohms) {
   std::vector<Series> holding;
   for (const Series series : kAllSeries) {
-    const std::optional<int> figures = FiguresOfValue(ohms, FiguresOf(series));
+    const std::optional<int> figures = detail::FiguresOfValue(ohms, FiguresOf(series));
     const std::span<const int> all = Figures(series);
     if (figures && std::binary_search(all.begin(), all.end(), *figures)) holding.push_back(series);
   }

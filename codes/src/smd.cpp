@@ -4,15 +4,15 @@
 #include "stripewise_codes/smd.h"
 
 #include <algorithm>
-#include <cctype>
 #include <string>
 
+#include "helpers.h"
 #include "stripewise_codes/series.h"
 
 namespace stripewise::codes {
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+using detail::IsDigit;
 
 // The EIA-96 letters written for the multipliers 10^-3 to 10^5, in order.
 constexpr std::string_view kLetters = "ZYXABCDEF";
@@ -55,11 +55,10 @@ std::optional<Decimal> WithPoint(std::string_view marking) {
 // The E96 figures of a value and the power that scales them: 10 kilo-ohms
 // is 100 x 10^2.
 std::optional<std::pair<int, int>> E96Figures(const Decimal& ohms) {
-  if (ohms.IsZero() || ohms.Digits() > 3) return std::nullopt;
-  int figures = static_cast<int>(ohms.Coefficient());
-  for (int i = ohms.Digits(); i < 3; ++i) figures *= 10;
+  const std::optional<int> figures = detail::FiguresOfValue(ohms, 3);
+  if (!figures) return std::nullopt;
   const auto e96 = Figures(Series::E96);
-  const auto at = std::find(e96.begin(), e96.end(), figures);
+  const auto at = std::find(e96.begin(), e96.end(), *figures);
   if (at == e96.end()) return std::nullopt;
   return std::pair{static_cast<int>(at - e96.begin()) + 1, ohms.Order() - 2};
 }
@@ -97,9 +96,7 @@ std::optional<std::string> Form(const Decimal& ohms, int figures) {
 }  // namespace
 
 Result<Part> ReadMarking(std::string_view text) {
-  std::string marking(text);
-  std::transform(marking.begin(), marking.end(), marking.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+  const std::string marking = detail::Upper(text);
   const Refusal unreadable =
       Unreadable("cannot read '" + std::string(text) + "' as a surface-mount marking");
   if (marking.size() == 3 && IsDigit(marking[0]) && IsDigit(marking[1]) && !IsDigit(marking[2])) {

@@ -5,8 +5,9 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <optional>
+
+#include "helpers.h"
 
 namespace stripewise::codes {
 namespace {
@@ -32,12 +33,6 @@ std::optional<int> PrefixPower(char letter) {
   }
 }
 
-bool EndsWithWord(std::string_view text, std::string_view word) {
-  if (text.size() < word.size()) return false;
-  return std::equal(word.begin(), word.end(), text.end() - static_cast<std::ptrdiff_t>(word.size()),
-                    [](char a, char b) { return std::tolower(a) == std::tolower(b); });
-}
-
 // The text without blanks at its ends and without a unit after it.
 std::string_view WithoutUnit(std::string_view text) {
   const auto trim = [](std::string_view t) {
@@ -48,21 +43,19 @@ std::string_view WithoutUnit(std::string_view text) {
   text = trim(text);
   // Longest first: "ohms" before "ohm"; both ohm signs, Greek and the symbol.
   for (std::string_view unit : {"ohms", "ohm", "\u03A9", "\u2126"}) {
-    if (EndsWithWord(text, unit)) return trim(text.substr(0, text.size() - unit.size()));
+    if (detail::EndsWithFolded(text, unit)) return trim(text.substr(0, text.size() - unit.size()));
   }
   return text;
 }
 
 // 4K7, R47, 2M2: digits, one letter for the point, digits.
 std::optional<Decimal> LetterCode(std::string_view text) {
-  const auto letter = std::find_if(text.begin(), text.end(), [](char c) {
-    return !std::isdigit(static_cast<unsigned char>(c));
-  });
+  const auto letter =
+      std::find_if(text.begin(), text.end(), [](char c) { return !detail::IsDigit(c); });
   if (letter == text.end() || text.size() < 2) return std::nullopt;
   const std::optional<int> power = PrefixPower(*letter);
   const std::string_view after(letter + 1, text.end());
-  if (!power || !std::all_of(after.begin(), after.end(),
-                             [](char c) { return std::isdigit(static_cast<unsigned char>(c)); })) {
+  if (!power || !std::all_of(after.begin(), after.end(), detail::IsDigit)) {
     return std::nullopt;
   }
   std::string number(text.begin(), letter);

@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Stripewise developers
+
+#include "helpers.h"
+
+#include <algorithm>
+
+namespace stripewise::codes::detail {
+
+std::string Lower(std::string_view text) {
+  std::string lower(text);
+  std::transform(lower.begin(), lower.end(), lower.begin(), ToLower);
+  return lower;
+}
+
+std::string Upper(std::string_view text) {
+  std::string upper(text);
+  std::transform(upper.begin(), upper.end(), upper.begin(), ToUpper);
+  return upper;
+}
+
+bool EndsWithFolded(std::string_view text, std::string_view word) {
+  return text.size() >= word.size() &&
+         std::equal(word.begin(), word.end(), text.end() - static_cast<std::ptrdiff_t>(word.size()),
+                    [](char a, char b) { return ToLower(a) == ToLower(b); });
+}
+
+std::optional<int> FiguresOfValue(const Decimal& ohms, int figures) {
+  const int digits = ohms.Digits();
+  if (ohms.IsZero() || digits > figures) return std::nullopt;
+  return static_cast<int>(ohms.Coefficient()) * PowerOfTen<int>(figures - digits);
+}
+
+}  // namespace stripewise::codes::detail
