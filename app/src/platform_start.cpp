@@ -48,7 +48,7 @@ std::optional<bool> CompositorDrawsTitleBars() {
 
 }  // namespace
 
-void PreferCompositorTitleBars(const CommandLine& line) {
+void PreferCompositorTitleBars(const cli::CommandLine& line) {
   if (!line.platform.empty() || !Env("QT_QPA_PLATFORM").empty()) return;
   if (Env("WAYLAND_DISPLAY").empty() || Env("DISPLAY").empty()) return;
   if (CompositorDrawsTitleBars().value_or(true)) return;
@@ -70,7 +70,7 @@ StartupGuard*& StartupGuard::Active() {
   return guard;
 }
 
-StartupGuard::StartupGuard(const CommandLine& line)
+StartupGuard::StartupGuard(const cli::CommandLine& line)
     : line_(line), verbose_(line.verbose || !Env("QT_DEBUG_PLUGINS").empty()) {
   // Asked to say more, Qt's plugin loader says why a plugin would not load.
   if (line.verbose) setenv("QT_DEBUG_PLUGINS", "1", 0);

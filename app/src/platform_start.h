@@ -26,7 +26,7 @@ void AvoidSessionBusLaunch();
 // of fixed size that can do neither: there, and where XWayland is at hand,
 // the windows go through it and the compositor draws their title bars. A
 // platform asked for with -platform or QT_QPA_PLATFORM is kept.
-void PreferCompositorTitleBars(const CommandLine& line);
+void PreferCompositorTitleBars(const cli::CommandLine& line);
 
 // While alive, holds back the messages of Qt's start. When Qt gives up, it
 // prints one line that says why and exits with 1: the displays it tried when
@@ -35,7 +35,7 @@ void PreferCompositorTitleBars(const CommandLine& line);
 // succeeds are passed on when the guard ends.
 class StartupGuard {
  public:
-  explicit StartupGuard(const CommandLine& line);
+  explicit StartupGuard(const cli::CommandLine& line);
   ~StartupGuard();
   StartupGuard(const StartupGuard&) = delete;
   StartupGuard& operator=(const StartupGuard&) = delete;
@@ -56,7 +56,7 @@ class StartupGuard {
 
   // The one guard alive, or nullptr.
   static StartupGuard*& Active();
-  CommandLine line_;
+  cli::CommandLine line_;
   bool verbose_;
   QtMessageHandler previous_ = nullptr;
   std::vector<Held> held_;

@@ -3,38 +3,40 @@
 
 #include "run.h"
 
-#include <stripewise_ui/look.h>
 #include <stripewise/version.h>
+#include <stripewise_ui/look.h>
 #include <stripewise_ui/program.h>
 
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
-#include <iostream>
 #include <optional>
 #include <span>
 
-#include "codes_command.h"
 #include "command_line.h"
+#include "help.h"
 #include "platform_start.h"
 
 namespace stripewise::app {
 namespace {
 
-// Answers --help, --version and a refused command line without a display.
+using cli::CommandLine;
+
+// Answers --help, --version and a refused command line without a display,
+// when the window program is started by hand.
 std::optional<int> AnswerWithoutWindow(const CommandLine& line) {
   using Action = CommandLine::Action;
   switch (line.action) {
     case Action::Run:
       return std::nullopt;
     case Action::Help:
-      std::fputs(Usage().c_str(), stdout);
+      std::fputs(cli::ProgramHelp().c_str(), stdout);
       return 0;
     case Action::Version:
-      std::puts(VersionLine().c_str());
+      std::puts(cli::VersionLine().c_str());
       return 0;
     case Action::Refuse:
-      std::fprintf(stderr, "stripewise: %s\n%s", line.error.c_str(), Usage().c_str());
+      std::fprintf(stderr, "stripewise: %s\n%s", line.error.c_str(), cli::ProgramHelp().c_str());
       return 2;
   }
   return std::nullopt;
@@ -45,11 +47,7 @@ std::optional<int> AnswerWithoutWindow(const CommandLine& line) {
 int Main(int argc, char** argv, const std::function<void(ui::Program&)>& started) {
   const auto args =
       std::span<char* const>(argv, static_cast<std::size_t>(argc)).subspan(argc > 0 ? 1 : 0);
-  if (IsCodesCommand(args)) {  // answered on the terminal: no window, no toolkit
-    std::ios::sync_with_stdio(false);
-    return RunCodesCommand(args, std::cin, std::cout, std::cerr);
-  }
-  const auto line = ParseCommandLine(args);
+  const CommandLine line = cli::ParseCommandLine(args);
   if (const auto status = AnswerWithoutWindow(line)) return *status;
   AvoidSessionBusLaunch();
   setenv("RESOURCE_NAME", STRIPEWISE_X11_NAME, 0);  // the X11 instance name desktops match

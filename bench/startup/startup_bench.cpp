@@ -6,7 +6,6 @@
 // window started alternately in the same run; and the first opening of the
 // About window. Run it on a display (xvfb-run for a virtual one).
 #include <benchmark/benchmark.h>
-#include <fcntl.h>
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -95,48 +94,6 @@ void StartUp(benchmark::State& state) {
   state.counters["MiB_ratio"] = memory / bare_memory;
 }
 BENCHMARK(StartUp)->Iterations(1)->Unit(benchmark::kMillisecond);
-
-// The time from spawning the program with these arguments to its exit, in
-// milliseconds; negative when it fails.
-double TimedRun(std::vector<std::string> words) {
-  std::vector<char*> argv;
-  argv.reserve(words.size() + 1);
-  for (std::string& word : words) argv.push_back(word.data());
-  argv.push_back(nullptr);
-  posix_spawn_file_actions_t quiet;
-  posix_spawn_file_actions_init(&quiet);
-  posix_spawn_file_actions_addopen(&quiet, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-  const long long started = stripewise::bench::Now();
-  pid_t pid = 0;
-  const bool spawned = posix_spawn(&pid, argv[0], &quiet, nullptr, argv.data(), environ) == 0;
-  posix_spawn_file_actions_destroy(&quiet);
-  int status = 0;
-  if (!spawned || waitpid(pid, &status, 0) != pid || !WIFEXITED(status) ||
-      WEXITSTATUS(status) != 0) {
-    return -1;
-  }
-  return static_cast<double>(stripewise::bench::Now() - started) / 1e6;
-}
-
-// One answer of the command line against --version, started alternately:
-// the answer needs no display and starts no toolkit, so it should cost
-// hardly more.
-void AnswerAgainstVersion(benchmark::State& state) {
-  std::vector<double> answer, version;
-  for (auto _ : state) {
-    for (int round = 0; round < 5 * kRounds; ++round) {
-      answer.push_back(TimedRun({STRIPEWISE_PROGRAM, "value", "yellow", "violet", "red", "gold"}));
-      version.push_back(TimedRun({STRIPEWISE_PROGRAM, "--version"}));
-      if (answer.back() < 0 || version.back() < 0) {
-        state.SkipWithError("the program failed");
-        return;
-      }
-    }
-  }
-  state.counters["ratio"] =
-      Summarise(state, "value_ms", answer) / Summarise(state, "version_ms", version);
-}
-BENCHMARK(AnswerAgainstVersion)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 // From "About" to the first paint of the About window, the first time.
 void FirstAboutOpening(benchmark::State& state) {

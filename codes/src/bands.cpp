@@ -3,6 +3,8 @@
 
 #include "stripewise_codes/bands.h"
 
+#include <algorithm>
+#include <array>
 #include <string>
 
 #include "helpers.h"
@@ -25,7 +27,7 @@ int DigitBands(std::size_t count) { return count >= 5 ? 3 : 2; }
 std::int64_t LeastWith(int digits) { return digits == 3 ? 100 : 10; }
 std::int64_t MostWith(int digits) { return digits == 3 ? 999 : 99; }
 
-constexpr auto PowerOfTen = detail::PowerOfTen<std::int64_t>;
+std::int64_t PowerOfTen(int n) { return detail::PowerOfTen<std::int64_t>(n); }
 
 // The whole part of a value below 10^15, and whether a fraction is left.
 std::pair<std::int64_t, bool> WholePart(const Decimal& value) {
@@ -38,8 +40,9 @@ std::pair<std::int64_t, bool> WholePart(const Decimal& value) {
 
 // The values that `digits` digits and a multiplier code nearest below and
 // above a value they cannot code; zero ohms, the single black band, is
-// below every other.
-std::vector<Decimal> NearestCodable(const Decimal& ohms, int digits) {
+// below every other. A value `beyond` is a little more than `ohms`, which
+// is the largest decimal below it.
+std::vector<Decimal> NearestCodable(const Decimal& ohms, int digits, bool beyond) {
   Decimal below;
   std::optional<Decimal> above;
   for (int power = kLowestPower; power <= kHighestPower; ++power) {
@@ -48,7 +51,8 @@ std::vector<Decimal> NearestCodable(const Decimal& ohms, int digits) {
       below = std::max(below, Decimal(MostWith(digits), power));
       continue;
     }
-    const auto [whole, fraction] = WholePart(scaled);
+    auto [whole, fraction] = WholePart(scaled);
+    fraction = fraction || beyond;
     if (whole >= LeastWith(digits)) below = std::max(below, Decimal(whole, power));
     const std::int64_t up = std::max(whole + (fraction ? 1 : 0), LeastWith(digits));
     if (up <= MostWith(digits) && (!above || Decimal(up, power) < *above)) {
@@ -76,41 +80,53 @@ std::string Spelled(int bands) {
 
 // Why a value cannot be coded on these bands, with the nearest that can,
 // and five or six bands when they can.
-Refusal Uncodable(const Decimal& ohms, int bands) {
+Refusal Uncodable(const Reading& ohms, int bands) {
   const int digits = DigitBands(static_cast<std::size_t>(bands));
-  const std::vector<Decimal> nearest = NearestCodable(ohms, digits);
-  std::string message = WithUnit(ohms) + " cannot be coded exactly on " + Spelled(bands) +
+  const std::vector<Decimal> nearest = NearestCodable(ohms.value, digits, !ohms.exact);
+  std::string message = (ohms.exact ? WithUnit(ohms.value) : ohms.name + " \u03A9") +
+                        " cannot be coded exactly on " + Spelled(bands) +
                         " bands; nearest: " + WithUnit(nearest.front());
   if (nearest.size() > 1) message += " and " + WithUnit(nearest.back());
-  if (digits == 2 && Coded(ohms, 3)) message += ", or five bands";
+  if (digits == 2 && ohms.exact && Coded(ohms.value, 3)) message += ", or five bands";
   return {Refusal::Kind::Uncodable, message, nearest};
 }
 
 // The tolerance and temperature coefficient a coding asks for, as bands.
-Result<std::vector<Colour>> LastBands(const Coding& coding) {
-  std::vector<Colour> last;
+struct LastBands {
+  std::array<Colour, 2> colours{};
+  std::size_t count = 0;
+  void Add(Colour colour) { colours[count++] = colour; }
+};
+
+Result<LastBands> LastBandsOf(const Coding& coding) {
+  LastBands last;
   const Decimal tolerance = coding.tolerance_percent.value_or(coding.bands == 4   ? Decimal(5, 0)
                                                               : coding.bands == 3 ? kNoBandTolerance
                                                                                   : Decimal(1, 0));
+  using Subject = Refusal::Subject;
   if (coding.bands == 3) {
     if (tolerance != kNoBandTolerance) {
-      return Unreadable("three bands carry no tolerance band: they are " +
-                        kNoBandTolerance.Plain() + " %");
+      return Unreadable(
+          "three bands carry no tolerance band: they are " + kNoBandTolerance.Plain() + " %",
+          Subject::Tolerance);
     }
   } else if (const std::optional<Colour> colour = ToleranceColour(tolerance)) {
-    last.push_back(*colour);
+    last.Add(*colour);
   } else {
-    return Unreadable("no tolerance band is " + tolerance.Plain() + " %");
+    return Unreadable("no tolerance band is " + NumberText(tolerance) + " %", Subject::Tolerance);
   }
   if (coding.bands == 6) {
-    if (!coding.tempco_ppm_per_kelvin) return Unreadable("six bands need --tempco");
+    if (!coding.tempco_ppm_per_kelvin) {
+      return Unreadable("six bands need a temperature coefficient", Subject::Tempco);
+    }
     const std::optional<Colour> colour = TempcoColour(*coding.tempco_ppm_per_kelvin);
     if (!colour) {
-      return Unreadable("no band is " + std::to_string(*coding.tempco_ppm_per_kelvin) + " ppm/K");
+      return Unreadable("no band is " + std::to_string(*coding.tempco_ppm_per_kelvin) + " ppm/K",
+                        Subject::Tempco);
     }
-    last.push_back(*colour);
+    last.Add(*colour);
   } else if (coding.tempco_ppm_per_kelvin) {
-    return Unreadable("only six bands carry a temperature coefficient");
+    return Unreadable("only six bands carry a temperature coefficient", Subject::BandCount);
   }
   return last;
 }
@@ -152,21 +168,44 @@ Result<Part> ReadBands(std::span<const Colour> bands) {
 }
 
 Result<std::vector<Colour>> WriteBands(const Decimal& ohms, const Coding& coding) {
+  return WriteBands(Reading{ohms, true, {}}, coding);
+}
+
+Result<std::vector<Colour>> WriteBands(const Reading& reading, const Coding& coding) {
   if (coding.bands < 3 || coding.bands > 6) {
-    return Unreadable(std::to_string(coding.bands) + " bands: a value is coded on 3, 4, 5 or 6");
+    return Unreadable(std::to_string(coding.bands) + " bands: a value is coded on 3, 4, 5 or 6",
+                      Refusal::Subject::BandCount);
   }
-  Result<std::vector<Colour>> last = LastBands(coding);
-  if (!last.Ok()) return last;
+  const Result<LastBands> last = LastBandsOf(coding);
+  if (!last.Ok()) return last.Refusal();
+  const Decimal& ohms = reading.value;
+  if (!reading.exact) return Uncodable(reading, coding.bands);
   if (ohms.IsZero()) return std::vector<Colour>{Colour::Black};
   const int digits = DigitBands(static_cast<std::size_t>(coding.bands));
   const auto coded = Coded(ohms, digits);
-  if (!coded) return Uncodable(ohms, coding.bands);
+  if (!coded) return Uncodable(reading, coding.bands);
   std::vector<Colour> bands;
-  const std::string figures = std::to_string(coded->first);
-  for (const char figure : figures) bands.push_back(DigitColour(figure - '0'));
+  bands.reserve(static_cast<std::size_t>(coding.bands));
+  for (std::int64_t place = PowerOfTen(digits - 1); place > 0; place /= 10) {
+    bands.push_back(DigitColour(static_cast<int>(coded->first / place % 10)));
+  }
   bands.push_back(PowerColour(coded->second));
-  bands.insert(bands.end(), last.Value().begin(), last.Value().end());
+  const LastBands& tail = last.Value();
+  bands.insert(bands.end(), tail.colours.begin(),
+               tail.colours.begin() + static_cast<std::ptrdiff_t>(tail.count));
   return bands;
+}
+
+std::optional<std::vector<Colour>> OtherEnd(std::span<const Colour> bands) {
+  if (bands.size() < 2 || bands.size() > 6 || bands.back() == Colour::Black ||
+      std::equal(bands.begin(), bands.end(), bands.rbegin())) {
+    return std::nullopt;
+  }
+  std::array<Colour, 6> reversed{};
+  std::reverse_copy(bands.begin(), bands.end(), reversed.begin());
+  const std::span<const Colour> other(reversed.data(), bands.size());
+  if (!ReadBands(other).Ok()) return std::nullopt;
+  return std::vector<Colour>(other.begin(), other.end());
 }
 
 }  // namespace stripewise::codes

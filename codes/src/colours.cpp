@@ -51,12 +51,17 @@ std::optional<Colour> Find(Match match) {
 std::string_view NameOf(Colour colour) { return FactsOf(colour).name; }
 
 std::optional<Colour> ParseColour(std::string_view word) {
-  const std::string lower = detail::Lower(word);
+  char folded[8];  // no name is longer than "purple" and "silver"
+  if (word.size() > 6) return std::nullopt;
+  for (std::size_t i = 0; i < word.size(); ++i) folded[i] = detail::ToLower(word[i]);
+  const std::string_view lower(folded, word.size());
   if (lower == "gray") return Colour::Grey;
   if (lower == "purple") return Colour::Violet;
-  return Find([&lower](const Facts& facts) {
-    return facts.name == lower || detail::Lower(facts.letters) == lower;
-  });
+  if (lower.size() == 2) {
+    const char letters[2] = {detail::ToUpper(lower[0]), detail::ToUpper(lower[1])};
+    return Find([&](const Facts& facts) { return facts.letters == std::string_view(letters, 2); });
+  }
+  return Find([lower](const Facts& facts) { return facts.name == lower; });
 }
 
 std::optional<int> DigitOf(Colour colour) {

@@ -19,10 +19,14 @@ std::string Upper(std::string_view text) {
   return upper;
 }
 
+bool EqualsFolded(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return ToLower(x) == ToLower(y);
+         });
+}
+
 bool EndsWithFolded(std::string_view text, std::string_view word) {
-  return text.size() >= word.size() &&
-         std::equal(word.begin(), word.end(), text.end() - static_cast<std::ptrdiff_t>(word.size()),
-                    [](char a, char b) { return ToLower(a) == ToLower(b); });
+  return text.size() >= word.size() && EqualsFolded(text.substr(text.size() - word.size()), word);
 }
 
 std::optional<int> FiguresOfValue(const Decimal& ohms, int figures) {

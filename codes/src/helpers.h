@@ -24,6 +24,8 @@ constexpr char ToUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>
 std::string Lower(std::string_view text);
 std::string Upper(std::string_view text);
 
+// Whether two texts are the same, ASCII letters in any case.
+bool EqualsFolded(std::string_view a, std::string_view b);
 // Whether a text ends with a word, ASCII letters in any case.
 bool EndsWithFolded(std::string_view text, std::string_view word);
 

@@ -85,13 +85,32 @@ std::span<const int> Figures(Series series) {
   return kE192;
 }
 
+namespace {
+
+// Where a value's figures stand in E24 or E192; the coarser series take
+// every 2nd, 4th or 8th figure of them.
+std::optional<std::size_t> PlaceIn(const Decimal& ohms, std::span<const int> all, int figures) {
+  const std::optional<int> value = detail::FiguresOfValue(ohms, figures);
+  if (!value) return std::nullopt;
+  const auto at = std::lower_bound(all.begin(), all.end(), *value);
+  if (at == all.end() || *at != *value) return std::nullopt;
+  return static_cast<std::size_t>(at - all.begin());
+}
+
+}  // namespace
+
 std::vector<Series> SeriesOf(const Decimal& ohms) {
   std::vector<Series> holding;
-  for (const Series series : kAllSeries) {
-    const std::optional<int> figures = detail::FiguresOfValue(ohms, FiguresOf(series));
-    const std::span<const int> all = Figures(series);
-    if (figures && std::binary_search(all.begin(), all.end(), *figures)) holding.push_back(series);
-  }
+  holding.reserve(std::size(kAllSeries));
+  const auto add = [&holding](std::optional<std::size_t> place, std::initializer_list<Series> all,
+                              std::size_t step) {
+    for (const Series series : all) {
+      if (place && *place % step == 0) holding.push_back(series);
+      step /= 2;
+    }
+  };
+  add(PlaceIn(ohms, kE24, 2), {Series::E3, Series::E6, Series::E12, Series::E24}, 8);
+  add(PlaceIn(ohms, kE192, 3), {Series::E48, Series::E96, Series::E192}, 4);
   return holding;
 }
 

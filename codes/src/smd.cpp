@@ -7,6 +7,7 @@
 #include <string>
 
 #include "helpers.h"
+#include "stripewise_codes/quote.h"
 #include "stripewise_codes/series.h"
 
 namespace stripewise::codes {
@@ -44,7 +45,9 @@ std::optional<Decimal> Digits(std::string_view marking) {
 // 4R7, R47, 1R00: digits with R for the point.
 std::optional<Decimal> WithPoint(std::string_view marking) {
   const std::size_t point = marking.find('R');
-  if (point == std::string_view::npos || marking.find('R', point + 1) != std::string_view::npos) {
+  if (point == std::string_view::npos ||
+      std::count_if(marking.begin(), marking.end(), IsDigit) + 1 !=
+          static_cast<std::ptrdiff_t>(marking.size())) {
     return std::nullopt;
   }
   std::string number(marking);
@@ -58,8 +61,8 @@ std::optional<std::pair<int, int>> E96Figures(const Decimal& ohms) {
   const std::optional<int> figures = detail::FiguresOfValue(ohms, 3);
   if (!figures) return std::nullopt;
   const auto e96 = Figures(Series::E96);
-  const auto at = std::find(e96.begin(), e96.end(), *figures);
-  if (at == e96.end()) return std::nullopt;
+  const auto at = std::lower_bound(e96.begin(), e96.end(), *figures);
+  if (at == e96.end() || *at != *figures) return std::nullopt;
   return std::pair{static_cast<int>(at - e96.begin()) + 1, ohms.Order() - 2};
 }
 
@@ -82,7 +85,9 @@ std::optional<std::string> DigitForm(const Decimal& ohms, int figures) {
   const int power = ohms.Exponent() - missing;
   if (missing < 0 || power < 0 || power > 9) return std::nullopt;
   std::string text = std::to_string(ohms.Coefficient());
-  return text + std::string(static_cast<std::size_t>(missing), '0') + std::to_string(power);
+  text.append(static_cast<std::size_t>(missing), '0');
+  text += static_cast<char>('0' + power);
+  return text;
 }
 
 std::optional<std::string> Form(const Decimal& ohms, int figures) {
@@ -97,19 +102,20 @@ std::optional<std::string> Form(const Decimal& ohms, int figures) {
 
 Result<Part> ReadMarking(std::string_view text) {
   const std::string marking = detail::Upper(text);
-  const Refusal unreadable =
-      Unreadable("cannot read '" + std::string(text) + "' as a surface-mount marking");
+  const auto unreadable = [text] {
+    return Unreadable("cannot read " + Quote(text) + " as a surface-mount marking");
+  };
   if (marking.size() == 3 && IsDigit(marking[0]) && IsDigit(marking[1]) && !IsDigit(marking[2])) {
     const std::optional<int> power = EiaPower(marking[2]);
     const int index = (marking[0] - '0') * 10 + (marking[1] - '0');
-    if (!power || index < 1 || index > 96) return unreadable;
+    if (!power || index < 1 || index > 96) return unreadable();
     return Part{Decimal(Figures(Series::E96)[static_cast<std::size_t>(index - 1)], *power),
                 Decimal(1, 0), std::nullopt};
   }
-  if (marking.size() != 3 && marking.size() != 4) return unreadable;
+  if (marking.size() != 3 && marking.size() != 4) return unreadable();
   std::optional<Decimal> ohms = Digits(marking);
   if (!ohms) ohms = WithPoint(marking);
-  if (!ohms) return unreadable;
+  if (!ohms) return unreadable();
   return Part{*ohms, std::nullopt, std::nullopt};
 }
 

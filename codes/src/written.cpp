@@ -8,9 +8,15 @@
 #include <optional>
 
 #include "helpers.h"
+#include "stripewise_codes/quote.h"
 
 namespace stripewise::codes {
 namespace {
+
+// The orders of magnitude written with a unit prefix, from 0.1 mΩ to
+// 99999 GΩ; the rest are written with a power of ten.
+constexpr int kLeastPrefixedOrder = -4;
+constexpr int kMostPrefixedOrder = 13;
 
 // The power of ten of a unit prefix or of a letter of the letter code.
 std::optional<int> PrefixPower(char letter) {
@@ -49,7 +55,7 @@ std::string_view WithoutUnit(std::string_view text) {
 }
 
 // 4K7, R47, 2M2: digits, one letter for the point, digits.
-std::optional<Decimal> LetterCode(std::string_view text) {
+std::optional<Reading> LetterCode(std::string_view text) {
   const auto letter =
       std::find_if(text.begin(), text.end(), [](char c) { return !detail::IsDigit(c); });
   if (letter == text.end() || text.size() < 2) return std::nullopt;
@@ -61,12 +67,11 @@ std::optional<Decimal> LetterCode(std::string_view text) {
   std::string number(text.begin(), letter);
   number += '.';
   number += after;
-  const std::optional<Decimal> value = Decimal::Parse(number == "." ? "" : number);
-  return value ? std::optional<Decimal>(value->Shifted(*power)) : std::nullopt;
+  return Decimal::Read(number == "." ? "" : number, *power);
 }
 
 // 4700, 4.7e3, 4.7k, 4.7 k, 470m.
-std::optional<Decimal> Prefixed(std::string_view text) {
+std::optional<Reading> Prefixed(std::string_view text) {
   int power = 0;
   if (!text.empty()) {
     if (const std::optional<int> prefix = PrefixPower(text.back());
@@ -76,26 +81,60 @@ std::optional<Decimal> Prefixed(std::string_view text) {
       while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
     }
   }
-  const std::optional<Decimal> value = Decimal::Parse(text);
-  return value ? std::optional<Decimal>(value->Shifted(power)) : std::nullopt;
+  return Decimal::Read(text, power);
+}
+
+// Whether a number is written with a power of ten.
+bool Engineering(const Decimal& number) {
+  return !number.IsZero() &&
+         (number.Order() < kLeastPrefixedOrder || number.Order() > kMostPrefixedOrder);
 }
 
 }  // namespace
 
-Result<Decimal> ReadValue(std::string_view text) {
+Result<Reading> ReadValue(std::string_view text) {
   const std::string_view bare = WithoutUnit(text);
-  if (std::optional<Decimal> value = Prefixed(bare)) return *value;
-  if (std::optional<Decimal> value = LetterCode(bare)) return *value;
-  return Unreadable("cannot read '" + std::string(text) + "' as a resistance");
+  if (std::optional<Reading> value = Prefixed(bare)) return *std::move(value);
+  if (std::optional<Reading> value = LetterCode(bare)) return *std::move(value);
+  return Unreadable("cannot read " + Quote(text) + " as a resistance");
+}
+
+void AppendNumber(std::string& out, const Decimal& number) {
+  if (!Engineering(number)) {
+    number.AppendPlain(out);
+    return;
+  }
+  const int order = number.Order();
+  const int power = order >= 0 ? order / 3 * 3 : -((-order + 2) / 3 * 3);
+  number.Shifted(-power).AppendPlain(out);
+  out += 'e';
+  out += std::to_string(power);
+}
+
+void AppendWithUnit(std::string& out, const Decimal& ohms) {
+  static constexpr std::array<std::string_view, 5> kPrefixes = {" m", " ", " k", " M", " G"};
+  if (Engineering(ohms)) {
+    AppendNumber(out, ohms);
+    out += " \u03A9";
+    return;
+  }
+  const int order = ohms.Order();
+  const int group = std::clamp(ohms.IsZero() ? 0 : order >= 0 ? order / 3 : -1, -1, 3);
+  ohms.Shifted(-3 * group).AppendPlain(out);
+  out += kPrefixes[static_cast<std::size_t>(group) + 1];  // milli is the first
+  out += "\u03A9";
+}
+
+std::string NumberText(const Decimal& number) {
+  std::string text;
+  AppendNumber(text, number);
+  return text;
 }
 
 std::string WithUnit(const Decimal& ohms) {
-  static constexpr std::array<std::string_view, 5> kPrefixes = {"m", "", "k", "M", "G"};
-  int group = ohms.IsZero() ? 0 : ohms.Order() >= 0 ? ohms.Order() / 3 : -1;
-  group = std::clamp(group, -1, 3);
-  const int prefix = group + 1;  // milli is the first
-  return ohms.Shifted(-3 * group).Plain() + " " +
-         std::string(kPrefixes[static_cast<std::size_t>(prefix)]) + "\u03A9";
+  std::string text;
+  AppendWithUnit(text, ohms);
+  return text;
 }
 
 }  // namespace stripewise::codes

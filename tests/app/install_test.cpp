@@ -37,6 +37,7 @@ Ran Shell(const std::string& command) {
 
 std::vector<std::string> InstalledFiles() {
   return {"bin/stripewise",
+          "libexec/stripewise/stripewise-window",
           "share/applications/" + kId + ".desktop",
           "share/metainfo/" + kId + ".metainfo.xml",
           "share/icons/hicolor/16x16/apps/" + kId + ".png",
@@ -60,6 +61,10 @@ TEST(Install, PutsEverythingInItsStandardPlaceAndPassesTheValidators) {
   for (const std::string& file : InstalledFiles()) EXPECT_TRUE(fs::exists(prefix / file)) << file;
   const fs::path program = prefix / "bin/stripewise";
   EXPECT_NE(fs::status(program).permissions() & fs::perms::owner_exec, fs::perms::none);
+  // The installed command line starts the installed window program, which
+  // names the platform it cannot start.
+  const Ran window = Shell("'" + program.string() + "' -platform absent");
+  EXPECT_NE(window.out.find("cannot start the Qt platform"), std::string::npos) << window.out;
 
   const Ran desktop = Shell("desktop-file-validate '" +
                             (prefix / "share/applications" / (kId + ".desktop")).string() + "'");
@@ -102,8 +107,9 @@ TEST(Install, MetadataNamesTheAddressesAPackagerGives) {
 // of its packages owns a file that this build or the program it built reads.
 TEST(Setup, ForRunningInstallsOnlyWhatTheBuildAndTheProgramUse) {
   const Ran listed = Shell("'" STRIPEWISE_SOURCE_DIR "/scripts/setup' --list run");
-  const Ran used = Shell("'" STRIPEWISE_SOURCE_DIR "/tests/app/packages_used' '" STRIPEWISE_BUILD_DIR
-                         "' '" STRIPEWISE_WINDOW "'");
+  const Ran used =
+      Shell("'" STRIPEWISE_SOURCE_DIR "/tests/app/packages_used' '" STRIPEWISE_BUILD_DIR
+            "' '" STRIPEWISE_WINDOW "'");
   ASSERT_TRUE(listed.ok && used.ok) << listed.out << used.out;
   std::istringstream packages(listed.out);
   for (std::string package; std::getline(packages, package);) {

@@ -5,28 +5,18 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
+
+#include "stated_colours.h"
 
 namespace stripewise::codes {
 namespace {
 
 using enum Colour;
-
-// What each colour stands for (IEC 60062:2016), stated once: digit (-1 for
-// none), multiplier power, tolerance in hundredths of a percent (0 for
-// none), temperature coefficient in ppm/K (0 for none).
-struct Stated {
-  Colour colour;
-  int digit, power, tolerance_hundredths, tempco;
-};
-constexpr Stated kStated[] = {
-    {Black, 0, 0, 0, 250},  {Brown, 1, 1, 100, 100}, {Red, 2, 2, 200, 50},
-    {Orange, 3, 3, 5, 15},  {Yellow, 4, 4, 2, 25},   {Green, 5, 5, 50, 20},
-    {Blue, 6, 6, 25, 10},   {Violet, 7, 7, 10, 5},   {Grey, 8, 8, 1, 1},
-    {White, 9, 9, 0, 0},    {Pink, -1, -3, 0, 0},    {Silver, -1, -2, 1000, 0},
-    {Gold, -1, -1, 500, 0},
-};
+using testing::kStated;
+using testing::Stated;
 
 // Every tolerance and temperature coefficient colour, once, on six bands
 // (brown black black black: 100 ohms); the others refused in those places.
@@ -126,15 +116,51 @@ TEST(ReadBands, RefusesBandsThatAreNotACodeNamingTheBand) {
   }
 }
 
-TEST(ParseColour, TakesEveryNameAndLetterInAnyCase) {
-  const std::pair<const char*, Colour> words[] = {
-      {"BLACK", Black}, {"bk", Black},  {"Gray", Grey}, {"GY", Grey},  {"purple", Violet},
-      {"VT", Violet},   {"pink", Pink}, {"Pk", Pink},   {"GD", Gold},  {"sr", Silver},
-      {"WH", White},    {"og", Orange}, {"Bu", Blue},   {"gn", Green}, {"ye", Yellow}};
-  for (const auto& [word, colour] : words) EXPECT_EQ(ParseColour(word), colour) << word;
-  for (const Stated& s : kStated) EXPECT_EQ(ParseColour(NameOf(s.colour)), s.colour);
-  for (const char* word : {"", "blu", "b", "golden", "red ", "R"})
-    EXPECT_FALSE(ParseColour(word)) << word;
+// Bands read from the other end: the reversed list, when it is another
+// valid code of the same count with a first band that is not black, and
+// the reading of that reading is the original, over every code of 3 to 6
+// bands.
+TEST(OtherEnd, IsTheReversedCodeAndLeadsBackOverEveryCode) {
+  EXPECT_EQ(OtherEnd(std::vector{Brown, Black, Black, Red, Brown}),
+            (std::vector{Brown, Red, Black, Black, Brown}));
+  for (const auto& none : std::vector<std::vector<Colour>>{{Black},
+                                                           {Yellow, Violet, Red, Gold},
+                                                           {Red, Black, Red},
+                                                           {Brown, Black, Brown},
+                                                           {Red, Red, Black}}) {
+    EXPECT_FALSE(OtherEnd(none)) << NameOf(none.front());
+  }
+  std::size_t with_other_end = 0;
+  for (std::size_t count = 3; count <= 6; ++count) {
+    const std::size_t digits = count >= 5 ? 3 : 2;
+    // The colours each place of a code takes.
+    const auto fits = [&](std::size_t at, const Stated& s) {
+      if (at < digits) return s.digit >= (at == 0 ? 1 : 0);
+      if (at == digits) return true;
+      return at == digits + 1 ? s.tolerance_hundredths != 0 : s.tempco != 0;
+    };
+    std::vector<Colour> bands(count);
+    const auto visit = [&](auto& self, std::size_t at) -> void {
+      if (at == count) {
+        ASSERT_TRUE(ReadBands(bands).Ok());
+        const auto other = OtherEnd(bands);
+        if (!other) return;
+        ++with_other_end;
+        ASSERT_TRUE(std::equal(bands.rbegin(), bands.rend(), other->begin()));
+        ASSERT_NE(*other, bands);
+        ASSERT_TRUE(ReadBands(*other).Ok());
+        ASSERT_EQ(OtherEnd(*other), bands);
+        return;
+      }
+      for (const Stated& s : kStated) {
+        if (!fits(at, s)) continue;
+        bands[at] = s.colour;
+        self(self, at + 1);
+      }
+    };
+    visit(visit, 0);
+  }
+  EXPECT_GT(with_other_end, 0u);
 }
 
 }  // namespace

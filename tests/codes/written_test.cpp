@@ -31,13 +31,13 @@ TEST(ReadValue, ReadsNumbersPrefixesAndTheLetterCode) {
                                                   {".47", Decimal(47, -2)},
                                                   {"4.7\u2126", Decimal(47, -1)}};
   for (const auto& [text, ohms] : read) {
-    const Result<Decimal> value = ReadValue(text);
-    ASSERT_TRUE(value.Ok()) << text;
-    EXPECT_EQ(value.Value(), ohms) << text;
+    const Result<Reading> value = ReadValue(text);
+    ASSERT_TRUE(value.Ok() && value.Value().exact) << text;
+    EXPECT_EQ(value.Value().value, ohms) << text;
   }
-  for (const char* text : {"", "4x7", "-47", "4.7 kk", "4k7k", "k", "M", "4 7", "4.7e", "ohm",
-                           "1234567890123456", "4,7k", "4.7mm"}) {
-    const Result<Decimal> value = ReadValue(text);
+  for (const char* text :
+       {"", "4x7", "-47", "4.7 kk", "4k7k", "k", "M", "4 7", "4.7e", "ohm", "4,7k", "4.7mm"}) {
+    const Result<Reading> value = ReadValue(text);
     ASSERT_FALSE(value.Ok()) << text;
     EXPECT_NE(value.Refusal().message.find(std::string("'") + text + "'"), std::string::npos);
   }
@@ -53,7 +53,7 @@ TEST(WithUnit, WritesWhatReadValueReadsBack) {
   for (int figures = 1; figures < 1000; ++figures) {
     for (int power = -5; power <= 10; ++power) {
       const Decimal ohms(figures, power);
-      ASSERT_EQ(ReadValue(WithUnit(ohms)).Value(), ohms) << WithUnit(ohms);
+      ASSERT_EQ(ReadValue(WithUnit(ohms)).Value().value, ohms) << WithUnit(ohms);
     }
   }
 }

@@ -28,9 +28,13 @@ struct Refusal {
     Unreadable,  // the question cannot be read: a word that is not a colour, a value or a marking
     Uncodable,   // it is read, but the value cannot be coded as asked
   };
+  // What of the question it is about: the question itself, or what was
+  // asked of the bands beside the value.
+  enum class Subject { Question, BandCount, Tolerance, Tempco };
   Kind kind;
   std::string message;           // names the word or the value
   std::vector<Decimal> nearest;  // the nearest values that can be coded, for Uncodable
+  Subject subject = Subject::Question;
 };
 
 // An answer of type T, or the refusal that stands in its way.
@@ -41,7 +45,8 @@ class Result {
   Result(codes::Refusal refusal) : outcome_(std::move(refusal)) {}
 
   bool Ok() const { return outcome_.index() == 0; }
-  const T& Value() const { return std::get<0>(outcome_); }
+  const T& Value() const& { return std::get<0>(outcome_); }
+  T&& Value() && { return std::get<0>(std::move(outcome_)); }
   const codes::Refusal& Refusal() const { return std::get<1>(outcome_); }
 
  private:
@@ -49,8 +54,9 @@ class Result {
 };
 
 // A refusal of what cannot be read.
-inline Refusal Unreadable(std::string message) {
-  return {Refusal::Kind::Unreadable, std::move(message), {}};
+inline Refusal Unreadable(std::string message,
+                          Refusal::Subject subject = Refusal::Subject::Question) {
+  return {Refusal::Kind::Unreadable, std::move(message), {}, subject};
 }
 
 }  // namespace stripewise::codes

@@ -28,8 +28,15 @@ struct Coding {
 };
 
 // The bands that code a value exactly, first digit not black; zero ohms is
-// the single black band. A value the bands cannot hold exactly is refused
-// with the two nearest values they can.
+// the single black band. A value the bands cannot hold exactly, and one that
+// was not read exactly, is refused with the two nearest values they can.
 Result<std::vector<Colour>> WriteBands(const Decimal& ohms, const Coding& coding);
+Result<std::vector<Colour>> WriteBands(const Reading& ohms, const Coding& coding);
+
+// The same bands read from the other end, when that is another valid code:
+// the list reversed, read by ReadBands, its first band not black, and not
+// the same list. One band, and bands that read the same both ways, have no
+// other end.
+std::optional<std::vector<Colour>> OtherEnd(std::span<const Colour> bands);
 
 }  // namespace stripewise::codes

@@ -8,24 +8,19 @@
 //   stripewise bands VALUE       the bands (and markings) of a resistance
 //   stripewise smd MARKING       the resistance of a surface-mount marking
 
-#include <iosfwd>
 #include <span>
-#include <string>
 
-namespace stripewise::app {
+namespace stripewise::cli {
 
 // Whether the arguments after the program name ask one of those questions:
 // a subcommand counts only as the first argument.
 bool IsCodesCommand(std::span<char* const> args);
 
 // Answers it, or one question per line of `in` when "-" stands for the
-// question; answers go to `out`, errors to `err` (and to `out` as JSON
+// question; answers go to `out`, refusals to `err` (and to `out` as JSON
 // with --json). Returns the exit status: 0 all answered, 1 a question read
-// but not answerable, 2 one that cannot be read; the highest of any line.
-int RunCodesCommand(std::span<char* const> args, std::istream& in, std::ostream& out,
-                    std::ostream& err);
+// but not codable, 2 one that cannot be read, or a failure to read or write;
+// the highest of any line. A reader that closes `out` ends it quietly.
+int RunCodesCommand(std::span<char* const> args, int in, int out, int err);
 
-// The lines --help adds for the subcommands.
-std::string CodesUsage();
-
-}  // namespace stripewise::app
+}  // namespace stripewise::cli

@@ -9,7 +9,7 @@
 #include <span>
 #include <string>
 
-namespace stripewise::app {
+namespace stripewise::cli {
 
 struct CommandLine {
   enum class Action { Run, Help, Version, Refuse };
@@ -23,10 +23,4 @@ struct CommandLine {
 // Reads the arguments after the program name, before any display is opened.
 CommandLine ParseCommandLine(std::span<char* const> args);
 
-// The text that --help prints and a refusal shows below its complaint.
-std::string Usage();
-
-// "stripewise 2.0.0", what --version prints.
-std::string VersionLine();
-
-}  // namespace stripewise::app
+}  // namespace stripewise::cli

@@ -3,15 +3,11 @@
 
 #include "command_line.h"
 
-#include <stripewise/version.h>
-
 #include <algorithm>
 #include <array>
 #include <string_view>
 
-#include "codes_command.h"
-
-namespace stripewise::app {
+namespace stripewise::cli {
 namespace {
 
 // Qt's standard options (see qt6options(7)); Qt takes them with one dash
@@ -76,27 +72,4 @@ CommandLine ParseCommandLine(std::span<char* const> args) {
   return line;
 }
 
-std::string Usage() {
-  return "Usage: stripewise [Qt options]\n" + CodesUsage() +
-         "Converts between the colour code of a four-band resistor and its resistance in a\n"
-         "window. The subcommands answer on the terminal, for resistors of every kind:\n"
-         "\n"
-         "  value    the resistance of 1, 3, 4, 5 or 6 colour bands, first band first, by\n"
-         "           English name or IEC letters (orange orange black brown violet, OG OG BK BN "
-         "VT)\n"
-         "  bands    the colours that code a value (4700, 4.7k, 4K7, 470m), four bands unless\n"
-         "           --bands, with its surface-mount markings; --series moves it onto a series\n"
-         "  smd      the resistance of a surface-mount marking (472, 4702, 01C)\n"
-         "  -        in place of the colours, value or marking: one question per line of input\n"
-         "  --json   one JSON object for each answer\n"
-         "\n"
-         "  -h, --help     show this help and exit\n"
-         "      --version  show the version and exit\n"
-         "      --verbose  when the window cannot open, show everything Qt said\n"
-         "\n"
-         "Qt's standard options (-platform, -display, -style, -reverse ...) are accepted.\n";
-}
-
-std::string VersionLine() { return "stripewise " STRIPEWISE_VERSION; }
-
-}  // namespace stripewise::app
+}  // namespace stripewise::cli
