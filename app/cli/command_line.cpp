@@ -56,6 +56,10 @@ CommandLine ParseCommandLine(std::span<char* const> args) {
       line.verbose = true;
       continue;
     }
+    if (arg == "--every-code") {
+      line.every_code = true;
+      continue;
+    }
     const std::string_view name = OptionName(arg);
     if (name.empty()) return Refuse("unexpected argument '" + std::string(arg) + "'");
     const std::size_t equals = name.find('=');

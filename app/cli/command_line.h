@@ -18,6 +18,7 @@ struct CommandLine {
   std::string platform;  // the value of Qt's -platform, when given
   std::string display;   // the value of Qt's -display, when given
   bool verbose = false;  // --verbose: say everything Qt says when it cannot start
+  bool every_code = false;  // --every-code: open the window for every resistor code too
 };
 
 // Reads the arguments after the program name, before any display is opened.

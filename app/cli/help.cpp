@@ -55,7 +55,7 @@ constexpr std::string_view kSmdHelp =
 }  // namespace
 
 std::string ProgramHelp() {
-  return "Usage: stripewise [Qt options]\n"
+  return "Usage: stripewise [--every-code] [Qt options]\n"
          "       stripewise value COLOUR... [--json]\n"
          "       stripewise bands VALUE [--bands 3|4|5|6] [--tolerance PERCENT] [--tempco PPM]\n"
          "                        [--series E24] [--json]\n"
@@ -72,9 +72,10 @@ std::string ProgramHelp() {
          "  -        in place of the colours, value or marking: one question per line of input\n"
          "  --json   one JSON object for each answer\n"
          "\n"
-         "  -h, --help     show this help and exit; after a subcommand, its own help\n"
-         "      --version  show the version and exit\n"
-         "      --verbose  when the window cannot open, show everything Qt said\n"
+         "  -h, --help        show this help and exit; after a subcommand, its own help\n"
+         "      --version     show the version and exit\n"
+         "      --every-code  open the window for every resistor code beside the main one\n"
+         "      --verbose     when the window cannot open, show everything Qt said\n"
          "\n"
          "Qt's standard options (-platform, -display, -style, -reverse ...) are accepted.\n";
 }

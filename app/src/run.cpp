@@ -62,6 +62,7 @@ int Main(int argc, char** argv, const std::function<void(ui::Program&)>& started
   ui::Program program;
   if (started) started(program);
   program.Start();
+  if (line.every_code) program.ShowEveryCode();
   return QApplication::exec();
 }
 

@@ -50,6 +50,8 @@ std::optional<Colour> Find(Match match) {
 
 std::string_view NameOf(Colour colour) { return FactsOf(colour).name; }
 
+std::string_view LettersOf(Colour colour) { return FactsOf(colour).letters; }
+
 std::optional<Colour> ParseColour(std::string_view word) {
   char folded[8];  // no name is longer than "purple" and "silver"
   if (word.size() > 6) return std::nullopt;

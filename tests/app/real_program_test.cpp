@@ -202,7 +202,7 @@ struct Answer {
 };
 
 TEST(RealProgram, AnswersOptionsAndMissingDisplaysWithoutAWindow) {
-  const std::string usage = "Usage: stripewise [Qt options]\n";
+  const std::string usage = "Usage: stripewise [--every-code] [Qt options]\n";
   const std::string wayland = RuntimeDir() + "/wayland-217";  // a socket nobody serves
   const int socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
   sockaddr_un address{};

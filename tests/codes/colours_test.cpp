@@ -27,6 +27,7 @@ TEST(Colours, ReadByNameAndLettersAndFoundByEachFigure) {
     const Stated& s = kStated[i];
     const auto [name, letters] = kWritten[i];
     EXPECT_EQ(NameOf(s.colour), name);
+    EXPECT_EQ(LettersOf(s.colour), letters);
     std::string upper(name), lower(letters);
     for (char& c : upper) c = static_cast<char>(c - 32);
     for (char& c : lower) c = static_cast<char>(c + 32);

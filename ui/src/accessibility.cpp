@@ -5,6 +5,9 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QMouseEvent>
 
 #include "stripewise_ui/form2.h"
 
@@ -12,6 +15,7 @@ namespace stripewise::ui {
 namespace {
 
 constexpr const char* kDecorative = "stripewise_decorative";
+constexpr const char* kLink = "stripewise_link";
 
 // A decoration: nameless and invisible to screen readers, though it paints.
 class DecorationAccessible : public QAccessibleWidget {
@@ -36,6 +40,27 @@ class AnnouncerAccessible : public QAccessibleWidget {
   }
 };
 
+// A label that is a link: its caption is its name, and pressing it clicks it.
+class LinkAccessible : public QAccessibleWidget {
+ public:
+  explicit LinkAccessible(QWidget* widget) : QAccessibleWidget(widget, QAccessible::Link) {}
+  QString text(QAccessible::Text text) const override {
+    if (text == QAccessible::Name) return static_cast<QLabel*>(widget())->text();
+    if (text == QAccessible::Description) return widget()->toolTip();
+    return QAccessibleWidget::text(text);
+  }
+  QStringList actionNames() const override { return {pressAction()}; }
+  void doAction(const QString& action) override {
+    if (action != pressAction()) return;
+    const QPointF centre = QRectF(widget()->rect()).center();
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+      QMouseEvent click(type, centre, widget()->mapToGlobal(centre), Qt::LeftButton, Qt::LeftButton,
+                        Qt::NoModifier);
+      QCoreApplication::sendEvent(widget(), &click);
+    }
+  }
+};
+
 QAccessibleInterface* Interface(const QString& key, QObject* object) {
   auto* widget = qobject_cast<QWidget*>(object);
   if (widget == nullptr) return nullptr;
@@ -49,6 +74,7 @@ QAccessibleInterface* Interface(const QString& key, QObject* object) {
     return new QAccessibleWidget(widget, QAccessible::Dialog);
   }
   if (widget->property(kDecorative).toBool()) return new DecorationAccessible(widget);
+  if (widget->property(kLink).toBool()) return new LinkAccessible(widget);
   return nullptr;
 }
 
@@ -60,6 +86,8 @@ void InstallAccessibility() {
 }
 
 void MarkDecorative(QWidget* widget) { widget->setProperty(kDecorative, true); }
+
+void MarkLink(QWidget* widget) { widget->setProperty(kLink, true); }
 
 Announcer::Announcer(QWidget* parent) : QWidget(parent) {
   setObjectName("Announcer");

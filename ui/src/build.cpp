@@ -51,6 +51,7 @@ QLabel* MakeLabel(const GraphicRow& row, QWidget* parent, ColorValue standard_ba
   // Marked before its caption is set, since Qt keeps the accessible
   // interface it makes for a label when the label's text first changes.
   if (row.decorative) MarkDecorative(label);
+  if (row.link) MarkLink(label);
   label->setText(caption);
   label->setFont(
       FittedFont(ControlFont(row.points, row.bold, row.underline), caption, row.box.Pixels()));

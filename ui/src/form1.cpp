@@ -10,7 +10,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSignalBlocker>
 
 #include "stripewise_ui/accessibility.h"
@@ -69,6 +71,7 @@ Form1::Form1(MessageBoxes* boxes, QWidget* parent)
   BuildText1();
   SetTabOrder();
   ConnectUserActions();
+  BuildEveryCodeLink();
   record_.SetObserver(this);
   lists_[ListId::List1]->setFocus();
 }
@@ -94,6 +97,33 @@ void Form1::BuildDrawingDescription() {
   drawing_->setAccessibleName("Resistor drawing");
   drawing_->setGeometry(kDrawingBox.Pixels());
   DescribeDrawing();
+}
+
+// The caption "Resistor", drawn as a link, is one: to the window for every
+// resistor code, which Ctrl+E opens as well.
+void Form1::BuildEveryCodeLink() {
+  auto* link = findChild<QLabel*>("Label33");
+  link->setCursor(Qt::PointingHandCursor);
+  link->setToolTip("Every resistor code: 3 to 6 bands, SMD markings, standard values");
+  link->installEventFilter(this);
+  auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_E), this);
+  connect(shortcut, &QShortcut::activated, this, [this] {
+    if (every_code_) every_code_();
+  });
+  setAccessibleDescription(
+      "Ctrl+E opens every resistor code: 3 to 6 bands, SMD markings, "
+      "standard values");
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonRelease &&
+      static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
+      static_cast<QWidget*>(watched)->rect().contains(
+          static_cast<QMouseEvent*>(event)->position().toPoint())) {
+    if (every_code_) every_code_();
+    return true;
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 void Form1::DescribeDrawing() { drawing_->setAccessibleDescription(DrawingDescription(painted_)); }

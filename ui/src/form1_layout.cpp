@@ -68,6 +68,12 @@ constexpr GraphicRow Decorative(GraphicRow row) {
   return row;
 }
 
+// A caption that is a link, and is heard as one.
+constexpr GraphicRow Link(GraphicRow row) {
+  row.link = true;
+  return row;
+}
+
 constexpr GraphicRow Styled(GraphicRow row, bool bold, bool underline) {
   row.bold = bold;
   row.underline = underline;
@@ -185,10 +191,11 @@ constexpr std::array kGraphics = {
     Shape("Shape7", ShapeKind::RoundedRectangle, {1335, 4455, 5160, 615}, std::nullopt, 0x0080FFFF),
     // Shape8: yellow frame around the results.
     Shape("Shape8", ShapeKind::RoundedRectangle, {120, 5175, 7815, 1215}, std::nullopt, 0x0000FFFF),
-    // Label33: caption "Resistor" above the drawing.
-    Styled(
+    // Label33: caption "Resistor" above the drawing, the link to the window
+    // for every resistor code.
+    Link(Styled(
         With(Label("Label33", {6240, 975, 1215, 375}, "Resistor", 14.25), Align::Left, 0x00FF8080),
-        false, true),
+        false, true)),
     // Line10: rule above the buttons.
     Line("Line10", {120, 4215}, {7680, 4215}, 2),
 };

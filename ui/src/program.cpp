@@ -10,6 +10,7 @@ namespace stripewise::ui {
 
 Program::Program(MessageBoxes* boxes) : form1_(std::make_unique<Form1>(boxes)) {
   form1_->SetAboutHandler([this] { ShowAbout(); });
+  form1_->SetEveryCodeHandler([this] { ShowEveryCode(); });
   form1_->SetUnloadHandler([this] { UnloadForm1(); });
 }
 
@@ -37,8 +38,25 @@ void Program::ShowAbout() {
   form2_->activateWindow();
 }
 
+void Program::ShowEveryCode() {
+  if (every_code_.isNull()) {
+    every_code_ = new EveryCodeWindow;
+    every_code_->setAttribute(Qt::WA_DeleteOnClose);  // which empties the reference
+    every_code_->adjustSize();
+    CentreOnScreen(every_code_, form1_->screen());
+  } else if (OnWayland() && !every_code_->isActiveWindow()) {
+    // Shown anew, the window is a new one to the compositor, which puts it
+    // in front (see ShowAbout); hidden and shown, it keeps what it shows.
+    every_code_->hide();
+  }
+  every_code_->show();
+  every_code_->raise();
+  every_code_->activateWindow();
+}
+
 void Program::UnloadForm1() {
   if (!form2_.isNull()) form2_->close();
+  if (!every_code_.isNull()) every_code_->close();
 }
 
 }  // namespace stripewise::ui

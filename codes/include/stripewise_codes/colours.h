@@ -31,6 +31,8 @@ enum class Colour : std::uint8_t {
 
 // Its English name in lower case: "violet", "grey".
 std::string_view NameOf(Colour colour);
+// Its IEC 60757 letters: "VT", "GY".
+std::string_view LettersOf(Colour colour);
 
 // A colour by its English name in any case (gray and grey, purple for
 // violet) or by its IEC 60757 letters (BK BN RD OG YE GN BU VT GY WH PK GD SR).

@@ -21,6 +21,10 @@ void InstallAccessibility();
 // so that screen readers pass over it.
 void MarkDecorative(QWidget* widget);
 
+// Marks a label that works as a link: screen readers hear a link, which
+// their press action follows as a click does.
+void MarkLink(QWidget* widget);
+
 // Says short texts to screen readers without taking the focus: an accessible
 // notification, invisible on screen, shown anew with each text.
 class Announcer : public QWidget {

@@ -38,6 +38,9 @@ class Form1 : public QWidget, private Form1Observer {
 
   // Runs when "About" is pressed; the program sets it to open the About window.
   void SetAboutHandler(std::function<void()> handler) { about_ = std::move(handler); }
+  // Runs when the caption "Resistor" is clicked or Ctrl+E pressed; the
+  // program sets it to open the window for every resistor code.
+  void SetEveryCodeHandler(std::function<void()> handler) { every_code_ = std::move(handler); }
 
   // Puts the window in its start state: "Do not count" selected.
   void Form_Load();
@@ -69,6 +72,8 @@ class Form1 : public QWidget, private Form1Observer {
   void SetTabOrder();
   void ConnectUserActions();
   void BuildDrawingDescription();
+  void BuildEveryCodeLink();
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void DescribeDrawing();
 
   Form1Record record_;
@@ -86,6 +91,7 @@ class Form1 : public QWidget, private Form1Observer {
   // The list position each band was last painted from; -1 while unpainted.
   ById<ShapeId, std::int16_t> painted_{-1, -1, -1, -1};
   std::function<void()> about_;
+  std::function<void()> every_code_;
   std::function<void()> unload_;
 };
 

@@ -45,6 +45,7 @@ struct GraphicRow {
   int width = 1;                       // line width in pixels
   std::string_view accessible = {};    // what a screen reader calls it
   bool decorative = false;             // passed over by screen readers
+  bool link = false;                   // a link to screen readers, clicked to follow
   std::optional<LabelId> result = {};  // the result label the conversions write into it
   std::optional<ShapeId> band = {};    // the band shape the conversions paint
 };

@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <memory>
 
+#include "stripewise_ui/every_code.h"
 #include "stripewise_ui/form1.h"
 #include "stripewise_ui/form2.h"
 
@@ -29,6 +30,11 @@ class Program {
 
   // Opens the About window, or brings the open one to the front.
   void ShowAbout();
+  // The open window for every resistor code, or nullptr.
+  EveryCodeWindow* EveryCode() const { return every_code_; }
+  // Opens the window for every resistor code, built on its first opening,
+  // or brings the open one to the front as it is.
+  void ShowEveryCode();
 
  private:
   // Closing the main window closes the About window too.
@@ -36,6 +42,7 @@ class Program {
 
   std::unique_ptr<Form1> form1_;
   QPointer<Form2> form2_;
+  QPointer<EveryCodeWindow> every_code_;
 };
 
 }  // namespace stripewise::ui
