@@ -3,6 +3,8 @@
 
 // The first opening of the About window: from a click on "About" to the
 // window's first paint, once the main window has painted. Prints that time.
+// Built with PROBE_EVERY_CODE, the same for the window for every resistor
+// code, from a click on "Resistor".
 #include <QApplication>
 #include <QMouseEvent>
 #include <QTimer>
@@ -17,10 +19,19 @@ using stripewise::bench::Now;
 
 namespace {
 
-// A click on "About" as a hand gives it: pressed, and released a tenth of a
-// second later; `then` gets the moment of the release once it is handled.
-void ClickAbout(QWidget& main, const std::function<void(long long)>& then) {
-  auto* about = main.findChild<QWidget*>("Command3");
+#ifdef PROBE_EVERY_CODE
+constexpr const char* kControl = "Label33";
+QWidget* Opened(stripewise::ui::Program& program) { return program.EveryCode(); }
+#else
+constexpr const char* kControl = "Command3";
+QWidget* Opened(stripewise::ui::Program& program) { return program.AboutWindow(); }
+#endif
+
+// A click on the control as a hand gives it: pressed, and released a tenth
+// of a second later; `then` gets the moment of the release once it is
+// handled.
+void Click(QWidget& main, const std::function<void(long long)>& then) {
+  auto* about = main.findChild<QWidget*>(kControl);
   const QPointF centre = QRectF(about->rect()).center();
   const auto send = [about, centre](QEvent::Type type) {
     QMouseEvent event(type, centre, about->mapToGlobal(centre), Qt::LeftButton,
@@ -44,9 +55,9 @@ int main(int argc, char** argv) {
   return stripewise::app::Main(argc, argv, [&](stripewise::ui::Program& started) {
     stripewise::ui::Program* program = &started;
     main_paint = std::make_unique<FirstPaint>(&program->MainWindow(), [&, program] {
-      ClickAbout(program->MainWindow(), [&, program](long long released) {
+      Click(program->MainWindow(), [&, program](long long released) {
         // The release opened the window; its first paint comes from the event loop.
-        about_paint = std::make_unique<FirstPaint>(program->AboutWindow(), [released] {
+        about_paint = std::make_unique<FirstPaint>(Opened(*program), [released] {
           stripewise::bench::Report(Now() - released);
           QApplication::exit(0);
         });

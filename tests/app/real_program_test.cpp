@@ -178,6 +178,30 @@ TEST_F(UnderAWindowManager, TheWindowsStackAsTheUserActivatesThem) {
   }
 }
 
+// "Resistor" opens the window for every resistor code, a normal window at
+// its own size; pressed again after the main window was activated, it
+// brings the same window forward.
+TEST_F(UnderAWindowManager, ResistorOpensEveryCodeAndBringsItForward) {
+  const char* title = "Every resistor code \u2014 Stripewise";
+  Xdotool("windowactivate --sync " + std::to_string(*main_));  // from under About
+  ClickAt(display_.Geometry(*main_), {456, 77});               // "Resistor"
+  const auto every = display_.WaitForWindow(title, 5000);
+  ASSERT_TRUE(every.has_value()) << program_->Stderr();
+  const auto state = display_.Property(*every, "_NET_WM_STATE");
+  EXPECT_EQ(std::count(state.begin(), state.end(), display_.Atom("_NET_WM_STATE_MAXIMIZED_VERT")),
+            0);
+  EXPECT_TRUE(display_.Property(*every, "WM_TRANSIENT_FOR").empty());
+  const auto top = [this] { return display_.Property(0, "_NET_CLIENT_LIST_STACKING").back(); };
+  EXPECT_EQ(top(), *every);
+  Xdotool("windowactivate --sync " + std::to_string(*main_));
+  std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  ASSERT_EQ(top(), *main_);
+  ClickAt(display_.Geometry(*main_), {460, 78});  // elsewhere on it: --sync waits for a move
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  EXPECT_EQ(top(), *every);
+  EXPECT_EQ(display_.WaitForWindow(title, 500, *every), std::nullopt) << "a second window opened";
+}
+
 // At its corner rather than off the screen, within the one screen pixel that
 // logical pixels can miss.
 TEST_F(UnderAWindowManager, AWindowLargerThanTheScreenStartsAtItsCorner) {

@@ -127,5 +127,22 @@ TEST_F(ScreenReader, SpeaksARefusalOnceAndNoResult) {
                            [](const std::string& s) { return s.starts_with("notification"); }));
 }
 
+// Ctrl+E opens the window for every resistor code; its lists are named by
+// their band and role, and a new answer is said once while the focus stays.
+TEST_F(ScreenReader, SaysEachNewAnswerOfEveryCodeOnce) {
+  Keys("ctrl+e");
+  ASSERT_TRUE(Hears({"Every resistor code"}, 5000));
+  Keys("Tab");
+  EXPECT_TRUE(Hears({"Band 1, first digit"}, 2000));
+  Keys("Down");  // yellow to green: 5.7 kilo-ohms
+  EXPECT_TRUE(Hears({"notification 5.7 k", "5.985 k"}, 2000));
+  std::this_thread::sleep_for(std::chrono::milliseconds(1000));
+  const std::vector<std::string> all = Said();
+  EXPECT_EQ(
+      std::count_if(all.begin(), all.end(),
+                    [](const std::string& s) { return s.find("5.7 k") != std::string::npos; }),
+      1);
+}
+
 }  // namespace
 }  // namespace stripewise

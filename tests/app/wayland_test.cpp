@@ -31,6 +31,7 @@ using testing::Child;
 using Words = std::vector<std::string>;
 
 const std::string kId = "io.github.stripewise.stripewise";
+const std::string kEveryCode = "Every resistor code \u2014 Stripewise";
 
 // What a shell command prints.
 std::string Shell(const std::string& command) {
@@ -153,6 +154,21 @@ TEST_F(Sway, AboutComesForwardAfterTheMainWindowWasActivated) {
                            " xdg_shell 389x309 True\n");
 }
 
+// "Resistor" opens the window for every resistor code; pressed again after
+// the main window was activated, it brings the one window forward.
+TEST_F(Sway, EveryCodeComesForwardAfterTheMainWindowWasActivated) {
+  Click(456, 77);  // "Resistor"
+  ASSERT_TRUE(WaitFor([&] { return Windows().find(kEveryCode) != std::string::npos; }, 5000));
+  Click(20, 10);  // back into the main window
+  ASSERT_NE(Windows().find("535x434 True"), std::string::npos) << Windows();
+  Click(460, 78);
+  const std::string windows = Windows();
+  EXPECT_NE(windows.find("535x434 False"), std::string::npos) << windows;
+  const std::size_t every = windows.find(kEveryCode);
+  EXPECT_NE(windows.find(" True\n", every), std::string::npos) << windows;
+  EXPECT_EQ(windows.find(kEveryCode, every + 1), std::string::npos) << "a second window opened";
+}
+
 class Gnome : public Compositor {
  protected:
   void SetUp() override {
@@ -236,6 +252,22 @@ TEST_F(Gnome, AMaximizeRequestChangesNothing) {
   std::this_thread::sleep_for(std::chrono::milliseconds(500));
   EXPECT_EQ(Eval(seen), before);
   EXPECT_NE(before.find("maximized 0"), std::string::npos) << before;
+}
+
+// Through XWayland under the shell's title bar, not maximized, and brought
+// forward by "Resistor" after the main window was activated.
+TEST_F(Gnome, EveryCodeOpensUnmaximizedAndComesForward) {
+  const std::string every = "win('" + kEveryCode + "')";
+  ASSERT_TRUE(WaitFor([&] { return Click(456, 77), Eval("!!" + every) == "true"; }, 5000));
+  EXPECT_NE(Eval("describe(" + every + ")")
+                .find("X11 decorated maximize true minimize true "
+                      "maximized 0"),
+            std::string::npos)
+      << Eval("describe(" + every + ")");
+  Click(20, 10);
+  Click(460, 78);
+  EXPECT_EQ(Eval("ours().map(w => w.get_title() + (w.has_focus() ? ' focused' : '')).join(', ')"),
+            "\"Stripewise v2.0, " + kEveryCode + " focused\"");
 }
 
 TEST_F(Gnome, AboutComesForwardAfterTheMainWindowWasActivated) {

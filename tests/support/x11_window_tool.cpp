@@ -30,6 +30,10 @@ int PrintCentre(std::string_view control, int row) {
   for (const auto& button : Form1Buttons()) {
     if (button.name == control) box = button.box.Pixels();
   }
+  for (const auto& graphic : Form1Graphics()) {
+    if (graphic.name == control && graphic.kind == GraphicRow::Kind::Label)
+      box = graphic.box.Pixels();
+  }
   if (control == "Text1") box = kText1Box.Pixels();
   if (box.isNull()) return 1;
   std::printf("%d %d\n", box.center().x(), box.center().y());

@@ -134,8 +134,19 @@ void EveryCodeWindow::BuildControls() {
   for (std::size_t i = 0; i < kMostBands; ++i) {
     band_lists_[i] = new QComboBox;
     band_lists_[i]->setObjectName(QString("Band%1").arg(i + 1));
+    // As wide as "Yellow" or "Silver" with its swatch, whatever it holds now.
+    band_lists_[i]->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    band_lists_[i]->setMinimumContentsLength(6);
     band_captions_[i] = new QLabel(QString("Band %1").arg(i + 1));
     band_captions_[i]->setBuddy(band_lists_[i]);
+    // Room for six bands whatever the count, so that the window keeps its
+    // size and place as the count changes.
+    for (QWidget* widget :
+         {static_cast<QWidget*>(band_lists_[i]), static_cast<QWidget*>(band_captions_[i])}) {
+      QSizePolicy policy = widget->sizePolicy();
+      policy.setRetainSizeWhenHidden(true);
+      widget->setSizePolicy(policy);
+    }
     lists->addWidget(band_captions_[i], 0, static_cast<int>(i));
     lists->addWidget(band_lists_[i], 1, static_cast<int>(i));
   }
@@ -152,6 +163,8 @@ void EveryCodeWindow::BuildControls() {
   marking_problem_ = new QLabel;
   marking_problem_->setObjectName("MarkingProblem");
   for (QLabel* problem : {value_problem_, marking_problem_}) problem->setWordWrap(true);
+  // Texts that hold what the user typed are never read as markup.
+  for (QLabel* text : {value_problem_, marking_problem_}) text->setTextFormat(Qt::PlainText);
   auto* nearest = new QHBoxLayout;
   for (QPushButton*& button : nearest_) {
     button = new QPushButton;
@@ -174,6 +187,7 @@ void EveryCodeWindow::BuildControls() {
   other_end_ = new QLabel;
   other_end_->setObjectName("OtherEnd");
   for (QLabel* line : {answer_label_, other_end_}) {
+    line->setTextFormat(Qt::PlainText);
     line->setWordWrap(true);
     line->setTextInteractionFlags(Qt::TextSelectableByMouse);
   }
@@ -352,7 +366,7 @@ void EveryCodeWindow::ShowAnswer(const QString& line) {
   answer_ = line;
   answer_label_->setText(line);
   answer_label_->setAccessibleName(line);
-  announcer_->Say(line);
+  if (isVisible()) announcer_->Say(line);  // the first answer is read with the window
 }
 
 void EveryCodeWindow::ShowOtherEnd(const codes::Report& report) {
