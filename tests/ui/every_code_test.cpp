@@ -188,7 +188,9 @@ TEST_F(EveryCodeTest, WorksFromTheKeyboardWithNamedControls) {
 // the top and dark at the bottom, sampled from a grab of the drawing; and
 // every text on a band at least 4.5:1 against it (WCAG 2), read off the
 // grab too.
-TEST_F(EveryCodeTest, PaintsTrueColoursWithReadableTextOnEveryBand) {
+class EveryCodePaintTest : public EveryCodeTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(EveryCodePaintTest, PaintsTrueColoursWithReadableTextOnEveryBand) {
   const std::pair<Colour, std::pair<QRgb, QRgb>> kPalette[] = {
       {Colour::Black, {0x000000, 0x000000}},  {Colour::Brown, {0x964B00, 0x964B00}},
       {Colour::Red, {0xFF0000, 0xFF0000}},    {Colour::Orange, {0xFF8C00, 0xFF8C00}},
@@ -199,6 +201,11 @@ TEST_F(EveryCodeTest, PaintsTrueColoursWithReadableTextOnEveryBand) {
       {Colour::Pink, {0xFFC0CB, 0xFFC0CB}}};
   Choose("Bands", "4 bands");
   auto* drawing = Child<ResistorDrawing>(window_, "Drawing");
+  // Under a dark theme the text follows the palette; the bands keep their own.
+  QPalette dark = window_.palette();
+  dark.setColor(QPalette::Window, QColor(0x20, 0x20, 0x20));
+  dark.setColor(QPalette::WindowText, QColor(0xE0, 0xE0, 0xE0));
+  if (GetParam()) window_.setPalette(dark);
   for (const auto& [colour, paint] : kPalette) {
     window_.PickBand(2, colour);  // the multiplier takes every colour
     const QImage grab = drawing->grab().toImage();
@@ -227,6 +234,8 @@ TEST_F(EveryCodeTest, PaintsTrueColoursWithReadableTextOnEveryBand) {
     EXPECT_GE(ContrastRatio(text, QColor::fromRgb(paint.second)), 4.5) << name.toStdString();
   }
 }
+
+INSTANTIATE_TEST_SUITE_P(LightAndDark, EveryCodePaintTest, ::testing::Bool());
 
 // "Resistor" in the main window is a link to the window, as is Ctrl+E; a
 // second press brings the same window forward, as it stands.

@@ -63,7 +63,7 @@ std::vector<Colour> FirstBands(std::size_t count) {
 }
 
 // A swatch of a band's paint, for the lists and the palette.
-QIcon Swatch(Colour colour) {
+QIcon PaintSwatch(Colour colour) {
   QPixmap swatch(32, 32);
   swatch.fill(Qt::transparent);
   QPainter painter(&swatch);
@@ -75,6 +75,14 @@ QIcon Swatch(Colour colour) {
   painter.setBrush(sheen);
   painter.drawRect(QRect(2, 2, 27, 27));
   return QIcon(swatch);
+}
+
+// Each colour's swatch, painted once.
+const QIcon& Swatch(Colour colour) {
+  static std::array<QIcon, 13> swatches;
+  QIcon& swatch = swatches[static_cast<std::size_t>(colour)];
+  if (swatch.isNull()) swatch = PaintSwatch(colour);
+  return swatch;
 }
 
 // "E3, E6, E12" or "no series".
