@@ -14,10 +14,10 @@ namespace stripewise::cli {
 struct CommandLine {
   enum class Action { Run, Help, Version, Refuse };
   Action action = Action::Run;
-  std::string error;     // the one-line complaint when refused
-  std::string platform;  // the value of Qt's -platform, when given
-  std::string display;   // the value of Qt's -display, when given
-  bool verbose = false;  // --verbose: say everything Qt says when it cannot start
+  std::string error;        // the one-line complaint when refused
+  std::string platform;     // the value of Qt's -platform, when given
+  std::string display;      // the value of Qt's -display, when given
+  bool verbose = false;     // --verbose: say everything Qt says when it cannot start
   bool every_code = false;  // --every-code: open the window for every resistor code too
 };
 

@@ -34,6 +34,7 @@ using testing::Child;
 // the program's name before a refusal and the final newline.
 QString CommandLineSays(std::vector<std::string> args) {
   std::vector<char*> argv;
+  argv.reserve(args.size());
   for (std::string& arg : args) argv.push_back(arg.data());
   const int in = memfd_create("in", 0), out = memfd_create("out", 0);
   cli::RunCodesCommand(argv, in, out, out);
@@ -48,6 +49,7 @@ QString CommandLineSays(std::vector<std::string> args) {
 
 std::vector<std::string> Names(const std::vector<Colour>& bands) {
   std::vector<std::string> names;
+  names.reserve(bands.size());
   for (const Colour colour : bands) names.emplace_back(codes::NameOf(colour));
   return names;
 }

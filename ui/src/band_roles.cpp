@@ -21,7 +21,7 @@ constexpr std::array<Colour, 13> kEveryColour = {
 QString Multiplier(int power) {
   static constexpr std::array<const char*, 13> kTimes = {
       "0.001", "0.01", "0.1", "1", "10", "100", "1k", "10k", "100k", "1M", "10M", "100M", "1G"};
-  return QString::fromUtf8("\u00D7") + kTimes[static_cast<std::size_t>(power + 3)];
+  return QString::fromUtf8("\u00D7") + kTimes[static_cast<std::size_t>(power) + 3];
 }
 
 QString FromUtf8(const std::string& text) {
