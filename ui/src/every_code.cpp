@@ -403,18 +403,21 @@ void EveryCodeWindow::Copy() {
       answer_label_->hasSelectedText() ? answer_label_->selectedText() : answer_);
 }
 
+void EveryCodeWindow::ShowProblem(QLineEdit* box, QLabel* problem, int row,
+                                  const QString& message) {
+  problem->setText(message);
+  form_->setRowVisible(row, !message.isEmpty());
+  box->setAccessibleDescription(message);
+}
+
 void EveryCodeWindow::ValueTyped(const QString& text) {
-  form_->setRowVisible(kValueProblemRow, false);
+  ShowProblem(value_, value_problem_, kValueProblemRow, {});
   form_->setRowVisible(kNearestRow, false);
-  value_->setAccessibleDescription({});
   asked_.reset();
   if (text.trimmed().isEmpty()) return;
   const codes::Result<codes::Reading> read = codes::ReadValue(text.toStdString());
   if (!read.Ok()) {
-    const QString problem = FromUtf8(read.Refusal().message);
-    value_problem_->setText(problem);
-    form_->setRowVisible(kValueProblemRow, true);
-    value_->setAccessibleDescription(problem);
+    ShowProblem(value_, value_problem_, kValueProblemRow, FromUtf8(read.Refusal().message));
     return;
   }
   const std::size_t count = ChosenCount() == 1 ? 4 : ChosenCount();  // zero-ohm: code on four
@@ -456,15 +459,11 @@ void EveryCodeWindow::NearestSeriesChosen() {
 }
 
 void EveryCodeWindow::MarkingTyped(const QString& text) {
-  form_->setRowVisible(kMarkingProblemRow, false);
-  marking_->setAccessibleDescription({});
+  ShowProblem(marking_, marking_problem_, kMarkingProblemRow, {});
   if (text.trimmed().isEmpty()) return;
   const codes::Result<codes::Report> read = codes::ReportOfMarking(text.trimmed().toStdString());
   if (!read.Ok()) {
-    const QString problem = FromUtf8(read.Refusal().message);
-    marking_problem_->setText(problem);
-    form_->setRowVisible(kMarkingProblemRow, true);
-    marking_->setAccessibleDescription(problem);
+    ShowProblem(marking_, marking_problem_, kMarkingProblemRow, FromUtf8(read.Refusal().message));
     return;
   }
   // The bands show the marking's value where they can code it.

@@ -63,6 +63,8 @@ class EveryCodeWindow : public QWidget {
   void ShowAnswer(const QString& line);
   void ShowOtherEnd(const codes::Report& report);
   void ShowNearest(const codes::Refusal& refusal, const codes::Reading& asked);
+  // Marks a box with why its text cannot be read, or clears the mark.
+  void ShowProblem(QLineEdit* box, QLabel* problem, int row, const QString& message);
   // How a value is coded on the bands as they stand.
   codes::Coding CodingNow(std::size_t count) const;
 
