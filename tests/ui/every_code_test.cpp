@@ -97,6 +97,7 @@ TEST_F(EveryCodeTest, AnswersBandsAsTheCommandLineAndTurnsThemRound) {
   EXPECT_EQ(window_.AnswerLine(),
             CommandLineSays({"value", "brown", "black", "black", "red", "brown"}));
   EXPECT_EQ(Child<QLabel>(window_, "Answer")->accessibleName(), window_.AnswerLine());
+  EXPECT_EQ(Line("Markings"), "SMD markings: 103, 1002, 01C");
   EXPECT_TRUE(Line("OtherEnd")
                   .startsWith(QString::fromUtf8(
                       "From the other end: 120 \u03A9 \u00B11 % (brown red black black brown); "
@@ -246,6 +247,7 @@ TEST(EveryCodeLink, OpensTheWindowFromTheMainWindowAndBringsItForward) {
   QWidget& main = program->MainWindow();
   auto* link = Child<QLabel>(main, "Label33");
   EXPECT_EQ(link->cursor().shape(), Qt::PointingHandCursor);
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(link)->role(), QAccessible::Link);
   EXPECT_EQ(link->toolTip(), "Every resistor code: 3 to 6 bands, SMD markings, standard values");
   EXPECT_NE(main.accessibleDescription().indexOf("Ctrl+E"), -1);
   QTest::mouseClick(link, Qt::LeftButton);

@@ -192,9 +192,11 @@ void EveryCodeWindow::BuildControls() {
   nearest->addStretch();
   answer_label_ = new QLabel;
   answer_label_->setObjectName("Answer");
+  markings_ = new QLabel;
+  markings_->setObjectName("Markings");
   other_end_ = new QLabel;
   other_end_->setObjectName("OtherEnd");
-  for (QLabel* line : {answer_label_, other_end_}) {
+  for (QLabel* line : {answer_label_, markings_, other_end_}) {
     line->setTextFormat(Qt::PlainText);
     line->setWordWrap(true);
     line->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -239,6 +241,7 @@ void EveryCodeWindow::BuildControls() {
   layout->addLayout(lists);
   layout->addLayout(form_);
   layout->addWidget(answer_label_);
+  layout->addWidget(markings_);
   layout->addLayout(other_row);
   layout->addLayout(copy_row);
   layout->addStretch();
@@ -365,8 +368,25 @@ void EveryCodeWindow::ShowBands(std::vector<Colour> bands, const codes::Report* 
   QStringList names;
   for (const Colour colour : bands_) names << ColourName(colour);
   drawing_->setAccessibleDescription("Bands: " + names.join(", "));
-  ShowAnswer(FromUtf8(codes::LineOf(report ? *report : read.Value())));
+  const codes::Report& shown = report ? *report : read.Value();
+  ShowAnswer(FromUtf8(codes::LineOf(shown)));
+  ShowMarkings(&shown);
   ShowOtherEnd(read.Value());
+}
+
+void EveryCodeWindow::ShowMarkings(const codes::Report* report) {
+  // A coded value's answer line names its markings already.
+  QStringList markings;
+  if (report != nullptr && !report->coded) {
+    for (const auto* marking :
+         {&report->markings.three_digit, &report->markings.four_digit, &report->markings.eia96}) {
+      if (*marking) markings << FromUtf8(**marking);
+    }
+  }
+  const QString line = markings.isEmpty() ? QString() : "SMD markings: " + markings.join(", ");
+  markings_->setText(line);
+  markings_->setAccessibleName(line);
+  markings_->setVisible(!line.isEmpty());
 }
 
 void EveryCodeWindow::ShowAnswer(const QString& line) {
@@ -428,6 +448,7 @@ void EveryCodeWindow::ValueTyped(const QString& text) {
     return;
   }
   ShowAnswer(FromUtf8(coded.Refusal().message));
+  ShowMarkings(nullptr);
   ShowNearest(coded.Refusal(), read.Value());
 }
 
@@ -476,6 +497,7 @@ void EveryCodeWindow::MarkingTyped(const QString& text) {
     ShowBands(bands.Value(), &read.Value());
   } else {
     ShowAnswer(FromUtf8(codes::LineOf(read.Value())));
+    ShowMarkings(&read.Value());
   }
 }
 

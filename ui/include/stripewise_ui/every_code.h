@@ -62,6 +62,8 @@ class EveryCodeWindow : public QWidget {
   void ShowBands(std::vector<codes::Colour> bands, const codes::Report* report = nullptr);
   void ShowAnswer(const QString& line);
   void ShowOtherEnd(const codes::Report& report);
+  // The surface-mount markings of the value shown, unless its line names them.
+  void ShowMarkings(const codes::Report* report);
   void ShowNearest(const codes::Refusal& refusal, const codes::Reading& asked);
   // Marks a box with why its text cannot be read, or clears the mark.
   void ShowProblem(QLineEdit* box, QLabel* problem, int row, const QString& message);
@@ -83,6 +85,7 @@ class EveryCodeWindow : public QWidget {
   QLineEdit* marking_ = nullptr;
   QLabel* marking_problem_ = nullptr;
   QLabel* answer_label_ = nullptr;
+  QLabel* markings_ = nullptr;
   QLabel* other_end_ = nullptr;
   QPushButton* turn_round_ = nullptr;
   QPushButton* copy_ = nullptr;
