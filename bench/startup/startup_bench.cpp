@@ -68,30 +68,46 @@ double Summarise(benchmark::State& state, const std::string& name, std::vector<d
   return median;
 }
 
-// Time to first paint (ms) and peak memory (MiB) of the program and of the
-// bare window, each started kRounds times, alternately.
-void StartUp(benchmark::State& state) {
-  std::vector<double> ms[2], mib[2];
+// Two probes started kRounds times each, alternately; false when one did
+// not paint.
+bool Alternately(benchmark::State& state, const char* first, const char* second,
+                 std::vector<Run> (&runs)[2]) {
   for (auto _ : state) {
     for (int round = 0; round < kRounds; ++round) {
-      const char* probes[] = {STRIPEWISE_PROBE, BARE_PROBE};
+      const char* probes[] = {first, second};
       for (int which = 0; which < 2; ++which) {
         Run run;
         if (!RunProbe(probes[which], run)) {
           state.SkipWithError("a probe did not paint; is there a display?");
-          return;
+          return false;
         }
-        ms[which].push_back(static_cast<double>(run.printed - run.started) / 1e6);
-        mib[which].push_back(run.peak_mib);
+        runs[which].push_back(run);
       }
     }
   }
-  const double paint = Summarise(state, "ms", ms[0]);
-  const double bare_paint = Summarise(state, "bare_ms", ms[1]);
-  const double memory = Summarise(state, "MiB", mib[0]);
-  const double bare_memory = Summarise(state, "bare_MiB", mib[1]);
-  state.counters["ms_ratio"] = paint / bare_paint;
-  state.counters["MiB_ratio"] = memory / bare_memory;
+  return true;
+}
+
+// One figure of each run.
+template <typename Figure>
+std::vector<double> Each(const std::vector<Run>& runs, Figure figure) {
+  std::vector<double> figures;
+  figures.reserve(runs.size());
+  for (const Run& run : runs) figures.push_back(figure(run));
+  return figures;
+}
+
+// Time to first paint (ms) and peak memory (MiB) of the program and of the
+// bare window, each started kRounds times, alternately.
+void StartUp(benchmark::State& state) {
+  std::vector<Run> runs[2];
+  if (!Alternately(state, STRIPEWISE_PROBE, BARE_PROBE, runs)) return;
+  const auto paint = [](const Run& run) { return double(run.printed - run.started) / 1e6; };
+  const auto memory = [](const Run& run) { return run.peak_mib; };
+  state.counters["ms_ratio"] = Summarise(state, "ms", Each(runs[0], paint)) /
+                               Summarise(state, "bare_ms", Each(runs[1], paint));
+  state.counters["MiB_ratio"] = Summarise(state, "MiB", Each(runs[0], memory)) /
+                                Summarise(state, "bare_MiB", Each(runs[1], memory));
 }
 BENCHMARK(StartUp)->Iterations(1)->Unit(benchmark::kMillisecond);
 
@@ -99,22 +115,11 @@ BENCHMARK(StartUp)->Iterations(1)->Unit(benchmark::kMillisecond);
 // from "Resistor" to that of the window for every resistor code, started
 // alternately.
 void FirstOpenings(benchmark::State& state) {
-  std::vector<double> ms[2];
-  for (auto _ : state) {
-    for (int round = 0; round < kRounds; ++round) {
-      const char* probes[] = {ABOUT_PROBE, EVERY_CODE_PROBE};
-      for (int which = 0; which < 2; ++which) {
-        Run run;
-        if (!RunProbe(probes[which], run)) {
-          state.SkipWithError("a probe did not paint; is there a display?");
-          return;
-        }
-        ms[which].push_back(static_cast<double>(run.printed) / 1e6);
-      }
-    }
-  }
-  const double about = Summarise(state, "about_ms", ms[0]);
-  state.counters["every_code_ratio"] = Summarise(state, "every_code_ms", ms[1]) / about;
+  std::vector<Run> runs[2];
+  if (!Alternately(state, ABOUT_PROBE, EVERY_CODE_PROBE, runs)) return;
+  const auto opening = [](const Run& run) { return double(run.printed) / 1e6; };
+  state.counters["every_code_ratio"] = Summarise(state, "every_code_ms", Each(runs[1], opening)) /
+                                       Summarise(state, "about_ms", Each(runs[0], opening));
 }
 BENCHMARK(FirstOpenings)->Iterations(1)->Unit(benchmark::kMillisecond);
 

@@ -7,12 +7,6 @@
 
 namespace stripewise::codes::detail {
 
-std::string Lower(std::string_view text) {
-  std::string lower(text);
-  std::transform(lower.begin(), lower.end(), lower.begin(), ToLower);
-  return lower;
-}
-
 std::string Upper(std::string_view text) {
   std::string upper(text);
   std::transform(upper.begin(), upper.end(), upper.begin(), ToUpper);

@@ -19,9 +19,8 @@ constexpr bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 constexpr char ToLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; }
 constexpr char ToUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; }
 
-// The text with its ASCII letters in lower or upper case; other bytes, UTF-8
-// among them, stay as they are.
-std::string Lower(std::string_view text);
+// The text with its ASCII letters in upper case; other bytes, UTF-8 among
+// them, stay as they are.
 std::string Upper(std::string_view text);
 
 // Whether two texts are the same, ASCII letters in any case.

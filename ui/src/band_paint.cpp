@@ -7,6 +7,8 @@
 #include <array>
 #include <cmath>
 
+#include "stripewise_ui/look.h"
+
 namespace stripewise::ui {
 namespace {
 
@@ -59,8 +61,7 @@ QColor TextColourOn(codes::Colour colour) {
 }
 
 QString ColourName(codes::Colour colour) {
-  QString name = QString::fromUtf8(codes::NameOf(colour).data(),
-                                   static_cast<qsizetype>(codes::NameOf(colour).size()));
+  QString name = Text(codes::NameOf(colour));
   name[0] = name[0].toUpper();
   return name;
 }

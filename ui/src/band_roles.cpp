@@ -7,6 +7,8 @@
 
 #include <array>
 
+#include "stripewise_ui/look.h"
+
 namespace stripewise::ui {
 namespace {
 
@@ -22,10 +24,6 @@ QString Multiplier(int power) {
   static constexpr std::array<const char*, 13> kTimes = {
       "0.001", "0.01", "0.1", "1", "10", "100", "1k", "10k", "100k", "1M", "10M", "100M", "1G"};
   return QString::fromUtf8("\u00D7") + kTimes[static_cast<std::size_t>(power) + 3];
-}
-
-QString FromUtf8(const std::string& text) {
-  return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
 }  // namespace
@@ -75,8 +73,7 @@ QString MeaningOf(BandRole role, Colour colour) {
     case BandRole::Multiplier:
       return Multiplier(codes::PowerOf(colour));
     case BandRole::Tolerance:
-      return FromUtf8(codes::NumberText(codes::ToleranceOf(colour).value_or(codes::Decimal()))) +
-             " %";
+      return Text(codes::NumberText(codes::ToleranceOf(colour).value_or(codes::Decimal()))) + " %";
     case BandRole::Tempco:
       return QString::number(codes::TempcoOf(colour).value_or(0)) + " ppm";
     case BandRole::ZeroOhm:
@@ -85,9 +82,6 @@ QString MeaningOf(BandRole role, Colour colour) {
   return QString::fromUtf8("0 \u03A9");
 }
 
-QString LetterCode(Colour colour) {
-  const std::string_view letters = codes::LettersOf(colour);
-  return QString::fromLatin1(letters.data(), static_cast<qsizetype>(letters.size()));
-}
+QString LetterCode(Colour colour) { return Text(codes::LettersOf(colour)); }
 
 }  // namespace stripewise::ui

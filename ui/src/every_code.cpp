@@ -26,6 +26,7 @@
 #include "stripewise_ui/accessibility.h"
 #include "stripewise_ui/band_paint.h"
 #include "stripewise_ui/band_roles.h"
+#include "stripewise_ui/look.h"
 #include "stripewise_ui/resistor_drawing.h"
 
 namespace stripewise::ui {
@@ -40,10 +41,6 @@ constexpr int kMarkingProblemRow = 4;
 
 // The band counts offered, in the order of the list.
 constexpr std::array<std::size_t, 5> kCounts = {3, 4, 5, 6, 1};
-
-QString FromUtf8(const std::string& text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // What each count starts with when the bands shown cannot be coded on it.
 std::vector<Colour> FirstBands(std::size_t count) {
@@ -88,7 +85,7 @@ const QIcon& Swatch(Colour colour) {
 // "E3, E6, E12" or "no series".
 QString SeriesNames(const std::vector<codes::Series>& series) {
   QStringList names;
-  for (const codes::Series one : series) names << FromUtf8(std::string(codes::NameOf(one)));
+  for (const codes::Series one : series) names << Text(codes::NameOf(one));
   return names.isEmpty() ? QString("no series") : "series " + names.join(", ");
 }
 
@@ -182,7 +179,7 @@ void EveryCodeWindow::BuildControls() {
   series_->setObjectName("Series");
   series_->setAccessibleName("Series");
   for (const codes::Series series : codes::kAllSeries) {
-    series_->addItem(FromUtf8(std::string(codes::NameOf(series))), static_cast<int>(series));
+    series_->addItem(Text(codes::NameOf(series)), static_cast<int>(series));
   }
   series_->setCurrentIndex(3);  // E24, the series of most parts
   series_nearest_ = new QPushButton;
@@ -369,7 +366,7 @@ void EveryCodeWindow::ShowBands(std::vector<Colour> bands, const codes::Report* 
   for (const Colour colour : bands_) names << ColourName(colour);
   drawing_->setAccessibleDescription("Bands: " + names.join(", "));
   const codes::Report& shown = report ? *report : read.Value();
-  ShowAnswer(FromUtf8(codes::LineOf(shown)));
+  ShowAnswer(Text(codes::LineOf(shown)));
   ShowMarkings(&shown);
   ShowOtherEnd(read.Value());
 }
@@ -380,7 +377,7 @@ void EveryCodeWindow::ShowMarkings(const codes::Report* report) {
   if (report != nullptr && !report->coded) {
     for (const auto* marking :
          {&report->markings.three_digit, &report->markings.four_digit, &report->markings.eia96}) {
-      if (*marking) markings << FromUtf8(**marking);
+      if (*marking) markings << Text(**marking);
     }
   }
   const QString line = markings.isEmpty() ? QString() : "SMD markings: " + markings.join(", ");
@@ -405,7 +402,7 @@ void EveryCodeWindow::ShowOtherEnd(const codes::Report& report) {
     other_end_->hide();
     return;
   }
-  const QString line = "From the other end: " + FromUtf8(codes::OtherEndText(*report.other_end)) +
+  const QString line = "From the other end: " + Text(codes::OtherEndText(*report.other_end)) +
                        "; " + SeriesNames(report.other_end->facts.series) +
                        " (this end: " + SeriesNames(report.facts.series) + ")";
   other_end_->setText(line);
@@ -437,7 +434,7 @@ void EveryCodeWindow::ValueTyped(const QString& text) {
   if (text.trimmed().isEmpty()) return;
   const codes::Result<codes::Reading> read = codes::ReadValue(text.toStdString());
   if (!read.Ok()) {
-    ShowProblem(value_, value_problem_, kValueProblemRow, FromUtf8(read.Refusal().message));
+    ShowProblem(value_, value_problem_, kValueProblemRow, Text(read.Refusal().message));
     return;
   }
   const std::size_t count = ChosenCount() == 1 ? 4 : ChosenCount();  // zero-ohm: code on four
@@ -447,7 +444,7 @@ void EveryCodeWindow::ValueTyped(const QString& text) {
     ShowBands(*coded.Value().bands, &coded.Value());
     return;
   }
-  ShowAnswer(FromUtf8(coded.Refusal().message));
+  ShowAnswer(Text(coded.Refusal().message));
   ShowMarkings(nullptr);
   ShowNearest(coded.Refusal(), read.Value());
 }
@@ -457,7 +454,7 @@ void EveryCodeWindow::ShowNearest(const codes::Refusal& refusal, const codes::Re
   for (std::size_t i = 0; i < nearest_.size(); ++i) {
     nearest_[i]->setVisible(i < refusal.nearest.size());
     if (i >= refusal.nearest.size()) continue;
-    const QString value = FromUtf8(codes::WithUnit(refusal.nearest[i]));
+    const QString value = Text(codes::WithUnit(refusal.nearest[i]));
     nearest_[i]->setText(value);
     nearest_[i]->setAccessibleName("Use " + value);
     nearest_[i]->setProperty("value", value);
@@ -474,7 +471,7 @@ void EveryCodeWindow::ShowNearest(const codes::Refusal& refusal, const codes::Re
 void EveryCodeWindow::NearestSeriesChosen() {
   if (!asked_) return;
   const auto series = static_cast<codes::Series>(series_->currentData().toInt());
-  const QString value = FromUtf8(codes::WithUnit(codes::Nearest(asked_->value, series)));
+  const QString value = Text(codes::WithUnit(codes::Nearest(asked_->value, series)));
   series_nearest_->setText("Nearest in " + series_->currentText() + ": " + value);
   series_nearest_->setProperty("value", value);
 }
@@ -484,7 +481,7 @@ void EveryCodeWindow::MarkingTyped(const QString& text) {
   if (text.trimmed().isEmpty()) return;
   const codes::Result<codes::Report> read = codes::ReportOfMarking(text.trimmed().toStdString());
   if (!read.Ok()) {
-    ShowProblem(marking_, marking_problem_, kMarkingProblemRow, FromUtf8(read.Refusal().message));
+    ShowProblem(marking_, marking_problem_, kMarkingProblemRow, Text(read.Refusal().message));
     return;
   }
   // The bands show the marking's value where they can code it.
@@ -496,7 +493,7 @@ void EveryCodeWindow::MarkingTyped(const QString& text) {
   if (bands.Ok()) {
     ShowBands(bands.Value(), &read.Value());
   } else {
-    ShowAnswer(FromUtf8(codes::LineOf(read.Value())));
+    ShowAnswer(Text(codes::LineOf(read.Value())));
     ShowMarkings(&read.Value());
   }
 }
