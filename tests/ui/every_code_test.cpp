@@ -6,6 +6,7 @@
 // reached from the main window.
 #include <gtest/gtest.h>
 #include <stripewise_ui/band_paint.h>
+#include <stripewise_ui/band_roles.h>
 #include <stripewise_ui/every_code.h>
 #include <stripewise_ui/resistor_drawing.h>
 #include <sys/mman.h>
@@ -239,6 +240,29 @@ TEST_P(EveryCodePaintTest, PaintsTrueColoursWithReadableTextOnEveryBand) {
 }
 
 INSTANTIATE_TEST_SUITE_P(LightAndDark, EveryCodePaintTest, ::testing::Bool());
+
+// What each band says on the drawing, stated for every multiplier and a
+// row of each other role: its figure and its IEC 60757 letters.
+TEST(BandTexts, SayEachFigureAndLetters) {
+  const std::pair<Colour, const char*> kMultipliers[] = {
+      {Colour::Black, "\u00D71 BK"},    {Colour::Brown, "\u00D710 BN"},
+      {Colour::Red, "\u00D7100 RD"},    {Colour::Orange, "\u00D71k OG"},
+      {Colour::Yellow, "\u00D710k YE"}, {Colour::Green, "\u00D7100k GN"},
+      {Colour::Blue, "\u00D71M BU"},    {Colour::Violet, "\u00D710M VT"},
+      {Colour::Grey, "\u00D7100M GY"},  {Colour::White, "\u00D71G WH"},
+      {Colour::Gold, "\u00D70.1 GD"},   {Colour::Silver, "\u00D70.01 SR"},
+      {Colour::Pink, "\u00D70.001 PK"}};
+  const auto says = [](BandRole role, Colour colour) {
+    return (MeaningOf(role, colour) + ' ' + LetterCode(colour)).toStdString();
+  };
+  for (const auto& [colour, text] : kMultipliers)
+    EXPECT_EQ(says(BandRole::Multiplier, colour), text);
+  EXPECT_EQ(says(BandRole::Digit, Colour::Violet), "7 VT");
+  EXPECT_EQ(says(BandRole::Tolerance, Colour::Orange), "0.05 % OG");
+  EXPECT_EQ(says(BandRole::Tolerance, Colour::Silver), "10 % SR");
+  EXPECT_EQ(says(BandRole::Tempco, Colour::Red), "50 ppm RD");
+  EXPECT_EQ(says(BandRole::ZeroOhm, Colour::Black), "0 \u03A9 BK");
+}
 
 // "Resistor" in the main window is a link to the window, as is Ctrl+E; a
 // second press brings the same window forward, as it stands.
